@@ -1,0 +1,35 @@
+#pragma once
+
+// Advisory OS file locks (flock on POSIX, LockFileEx on Windows). A lock is
+// held by an open file handle, so a second lock on the same file is refused
+// whether it comes from this process or another one.
+
+#include <filesystem>
+#include <memory>
+
+namespace tt::platform {
+
+class FileLock {
+public:
+    enum class Kind { Shared, Exclusive };
+
+    // Opens `file` (creating it when create is true) and tries to lock it
+    // without waiting. Returns an empty pointer when someone else holds a
+    // conflicting lock. Throws tt::Error when the file cannot be opened.
+    static std::unique_ptr<FileLock> tryLock(const std::filesystem::path& file, Kind kind,
+                                             bool create = false);
+    ~FileLock();
+
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // The native handle the lock lives on (an fd on POSIX, a HANDLE on Windows),
+    // so the holder can read and write the locked file through it.
+    std::intptr_t nativeHandle() const;
+
+private:
+    FileLock() = default;
+    std::intptr_t handle_ = -1;
+};
+
+} // namespace tt::platform
