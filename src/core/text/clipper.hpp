@@ -26,6 +26,10 @@ std::string Iniciales(const std::string& s);
 // Upper-cases the letters a to z only; accented letters stay as they are.
 std::string MayusculasAZ(std::string s);
 
+// Folds every Windows-1252 letter to its capital, so that two texts are
+// equal ignoring case exactly when their folded forms are equal.
+std::string PlegarMayusculas(std::string s);
+
 // Equality ignoring letter case for every letter of Windows-1252
 // ("Á" equals "á", "A" does not equal "Á").
 bool IgualesSinMayusculas(std::string_view a, std::string_view b);
