@@ -113,6 +113,7 @@ TEST(TextClipper, IgualesSinMayusculas) {
         SCOPED_TRACE("\"" + caso.a + "\" / \"" + caso.b + "\"");
         EXPECT_EQ(IgualesSinMayusculas(caso.a, caso.b), caso.iguales);
         EXPECT_EQ(IgualesSinMayusculas(caso.b, caso.a), caso.iguales);
+        EXPECT_EQ(PlegarMayusculas(caso.a) == PlegarMayusculas(caso.b), caso.iguales);
     }
 }
 

@@ -72,6 +72,11 @@ std::string MayusculasAZ(std::string s) {
     return s;
 }
 
+std::string PlegarMayusculas(std::string s) {
+    for (char& c : s) c = static_cast<char>(Minuscula(static_cast<unsigned char>(c)));
+    return s;
+}
+
 bool IgualesSinMayusculas(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
