@@ -26,8 +26,8 @@ std::string Iniciales(const std::string& s);
 // Upper-cases the letters a to z only; accented letters stay as they are.
 std::string MayusculasAZ(std::string s);
 
-// Folds every Windows-1252 letter to its capital, so that two texts are
-// equal ignoring case exactly when their folded forms are equal.
+// Folds every Windows-1252 letter to one case, so that two texts are equal
+// ignoring case exactly when their folded forms are equal.
 std::string PlegarMayusculas(std::string s);
 
 // Equality ignoring letter case for every letter of Windows-1252
