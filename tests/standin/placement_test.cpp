@@ -42,6 +42,8 @@ struct Caso {
     int sinColocar;
 };
 
+void PrintTo(const Caso& caso, std::ostream* os) { *os << caso.nombre; }
+
 class ColocarSesionesCasos : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(ColocarSesionesCasos, PlacesWithoutClashes) {

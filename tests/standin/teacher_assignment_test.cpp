@@ -42,6 +42,8 @@ struct CasoAfinidad {
     std::string departamento; // "" when no department fits
 };
 
+void PrintTo(const CasoAfinidad& caso, std::ostream* os) { *os << caso.asignatura; }
+
 class ProfesoresAfinesCasos : public ::testing::TestWithParam<CasoAfinidad> {};
 
 TEST_P(ProfesoresAfinesCasos, PicksTheDepartmentOfTheSubject) {

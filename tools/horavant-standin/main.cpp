@@ -26,6 +26,11 @@ constexpr const char* kUso =
     "      Abre una ventana, inicia TransTavoraVelmora con ACCION y el identificador de la\n"
     "      ventana, espera a que termine y muestra el valor que dej\xC3\xB3 en Horavant.ini.\n";
 
+// A command line we cannot make sense of: answered with the usage text.
+struct ErrorDeUso : Error {
+    using Error::Error;
+};
+
 struct Orden {
     std::string nombre;
     std::vector<std::string> posicionales;
@@ -34,7 +39,7 @@ struct Orden {
 };
 
 Orden LeerOrden(int argc, char** argv) {
-    if (argc < 2) throw Error("Falta la orden.");
+    if (argc < 2) throw ErrorDeUso("Falta la orden.");
     Orden orden{argv[1], {}, {}, {}};
     for (int i = 2; i < argc; ++i) {
         const std::string argumento = argv[i];
@@ -45,14 +50,14 @@ Orden LeerOrden(int argc, char** argv) {
             orden.posicionales.push_back(argumento);
             continue;
         }
-        if (i + 1 >= argc) throw Error("Falta el valor de " + argumento + ".");
+        if (i + 1 >= argc) throw ErrorDeUso("Falta el valor de " + argumento + ".");
         *opcion = argv[++i];
     }
     return orden;
 }
 
 int Solve(const Orden& orden) {
-    if (!orden.posicionales.empty() || orden.program) throw Error("Argumentos de m\xC3\xA1s para solve.");
+    if (!orden.posicionales.empty() || orden.program) throw ErrorDeUso("solve solo admite --workdir.");
     const fs::path carpeta = orden.workdir ? fs::path(*orden.workdir) : platform::DefaultWorkDir();
     const auto resumen = standin::Resolver(carpeta);
     std::printf("Asignaciones: %zu\n", resumen.asignaciones);
@@ -64,7 +69,7 @@ int Solve(const Orden& orden) {
 }
 
 int Launch(const Orden& orden) {
-    if (orden.posicionales.size() != 1 || orden.workdir) throw Error("launch necesita una ACCION.");
+    if (orden.posicionales.size() != 1 || orden.workdir) throw ErrorDeUso("launch necesita una ACCION y solo admite --program.");
     const fs::path programa =
         orden.program ? fs::path(*orden.program) : platform::ExecutableDir() / "TransTavoraVelmora";
     const auto resultado = standin::Lanzar(orden.posicionales.front(), programa);
@@ -80,9 +85,12 @@ int main(int argc, char** argv) {
         const Orden orden = LeerOrden(argc, argv);
         if (orden.nombre == "solve") return Solve(orden);
         if (orden.nombre == "launch") return Launch(orden);
-        throw Error("Orden desconocida: " + orden.nombre);
-    } catch (const Error& error) {
+        throw ErrorDeUso("Orden desconocida: " + orden.nombre);
+    } catch (const ErrorDeUso& error) {
         std::fprintf(stderr, "%s\n%s", error.what(), kUso);
+        return 2;
+    } catch (const Error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
         return 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Error: %s\n", error.what());
