@@ -57,7 +57,8 @@ Orden LeerOrden(int argc, char** argv) {
 }
 
 int Solve(const Orden& orden) {
-    if (!orden.posicionales.empty() || orden.program) throw ErrorDeUso("solve solo admite --workdir.");
+    if (!orden.posicionales.empty() || orden.program)
+        throw ErrorDeUso("solve solo admite --workdir.");
     const fs::path carpeta = orden.workdir ? fs::path(*orden.workdir) : platform::DefaultWorkDir();
     const auto resumen = standin::Resolver(carpeta);
     std::printf("Asignaciones: %zu\n", resumen.asignaciones);
@@ -69,7 +70,8 @@ int Solve(const Orden& orden) {
 }
 
 int Launch(const Orden& orden) {
-    if (orden.posicionales.size() != 1 || orden.workdir) throw ErrorDeUso("launch necesita una ACCION y solo admite --program.");
+    if (orden.posicionales.size() != 1 || orden.workdir)
+        throw ErrorDeUso("launch necesita una ACCION y solo admite --program.");
     const fs::path programa =
         orden.program ? fs::path(*orden.program) : platform::ExecutableDir() / "TransTavoraVelmora";
     const auto resultado = standin::Lanzar(orden.posicionales.front(), programa);
