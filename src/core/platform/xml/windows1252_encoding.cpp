@@ -2,24 +2,11 @@
 
 #include <libxml/encoding.h>
 
+#include "text/codepage.hpp"
+
 namespace tt::xml::detail {
 
 namespace {
-
-// Code points of bytes 0x80..0x9F; the undefined ones map to themselves.
-constexpr unsigned kHighHalf[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-int ByteFor(unsigned cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-    for (int i = 0; i < 32; ++i)
-        if (kHighHalf[i] == cp) return 0x80 + i;
-    return -1;
-}
 
 // libxml2's converter contract: convert what fits, report in *inlen and
 // *outlen how much was consumed and written; -2 stops before an input the
@@ -30,7 +17,7 @@ int ToUtf8(unsigned char* out, int* outlen, const unsigned char* in, int* inlen)
     int o = 0;
     for (; in != nullptr && i < *inlen; ++i) {
         unsigned cp = in[i];
-        if (cp >= 0x80 && cp < 0xA0) cp = kHighHalf[cp - 0x80];
+        cp = text::CodigoDe(static_cast<unsigned char>(cp));
         const int need = cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3;
         if (o + need > *outlen) break;
         if (need == 1) {
@@ -61,7 +48,7 @@ int FromUtf8(unsigned char* out, int* outlen, const unsigned char* in, int* inle
         if (i + length > *inlen) break;           // the rest comes with the next chunk
         unsigned cp = length == 1 ? lead : lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) cp = (cp << 6) | (in[i + k] & 0x3F);
-        const int byte = ByteFor(cp);
+        const int byte = text::ByteWindows1252(cp);
         if (byte < 0) { result = -2; break; }
         out[o++] = static_cast<unsigned char>(byte);
         i += length;
