@@ -253,7 +253,7 @@ def tramos():
     for code, _, _, _, slots in TEMPLATES:
         for ordinal, (start, end) in zip(ORDINALS, slots):
             records.append([("X_TRAMO", str(key)),
-                            ("T_HORCEN", f"{ordinal} hora ({clock(start)}-{clock(end)})"),
+                            ("T_HORCEN", f"{ordinal} {clock(start)}-{clock(end)}"),
                             ("N_INICIO", str(start)), ("N_FIN", str(end)),
                             ("X_JORNADA", code)])
             key += 1
