@@ -165,9 +165,9 @@ ROOMS = (
 
 # School-day templates and their slots: (start, end) in minutes after midnight.
 TEMPLATES = [
-    ("4401", "Jornada ordinaria (sesiones de 55 minutos)", "08/09/2026", "31/05/2027",
+    ("4401", "Jornada ordinaria, sesiones de 55 min", "08/09/2026", "31/05/2027",
      [(510, 565), (565, 620), (620, 675), (705, 760), (760, 815), (815, 870)]),
-    ("4402", "Jornada de junio (sesiones de 60 minutos)", "01/06/2027", "23/06/2027",
+    ("4402", "Jornada de junio, sesiones de 60 min", "01/06/2027", "23/06/2027",
      [(480, 540), (540, 600), (600, 660), (690, 750), (750, 810), (810, 870)]),
 ]
 
