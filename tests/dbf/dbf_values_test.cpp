@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <clocale>
 #include <cmath>
+#include <locale>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -231,6 +233,55 @@ TEST_F(DbfValues, ForeignNumericFieldsFullOfBlanksOrStarsReadAsEmpty) {
     table.next();
     EXPECT_EQ(table.asInteger("N"), 5);
     EXPECT_TRUE(table.asBool("L"));
+}
+
+// A user whose settings write "1.234,5": the tables must not change.
+struct CommaDecimals : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+// Puts the comma locale in place for C++ streams and, where the machine has
+// such a locale, for the C library; restores both on the way out.
+class CommaLocale {
+public:
+    CommaLocale()
+        : previous_(std::locale::global(std::locale(std::locale::classic(), new CommaDecimals))),
+          previousC_(std::setlocale(LC_NUMERIC, nullptr)) {
+        for (const char* name : {"es_ES.UTF-8", "es_ES.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"})
+            if (std::setlocale(LC_NUMERIC, name)) break;
+    }
+    ~CommaLocale() {
+        std::setlocale(LC_NUMERIC, previousC_.c_str());
+        std::locale::global(previous_);
+    }
+
+private:
+    std::locale previous_;
+    std::string previousC_;
+};
+
+TEST(DbfLocale, NumbersIgnoreTheUserLocale) {
+    const CommaLocale comma;
+    TempDir dir;
+    const auto file = dir / "T.DBF";
+    CreateTable(file, {{"REAL", FieldType::Float}, {"ENTERO", FieldType::Integer}});
+    {
+        Table table(file, OpenMode::Exclusive);
+        table.append();
+        table.setFloat("REAL", 1234.5);
+        table.setInteger("ENTERO", 1234567);
+        table.post();
+        table.append();
+        table.setText("REAL", "2.25");
+        table.post();
+    }
+    EXPECT_NE(ReadFile(file).find("           1234.5000    1234567"), std::string::npos);
+    Table table(file, OpenMode::Shared);
+    EXPECT_DOUBLE_EQ(table.asFloat("REAL"), 1234.5);
+    table.next();
+    EXPECT_DOUBLE_EQ(table.asFloat("REAL"), 2.25);
 }
 
 } // namespace

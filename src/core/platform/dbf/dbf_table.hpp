@@ -83,10 +83,13 @@ public:
     void next();
     bool eof() const;
 
-    // Number of records in the table (deleted records of foreign files excluded).
+    // Number of records in the table (deleted records of foreign files
+    // excluded); the filter does not change it.
     std::size_t recordCount() const;
 
-    // Goes to the first row, in physical order, whose field equals value.
+    // Goes to the first row, in physical order, whose field equals value;
+    // rows the filter hides are passed over, and a blank field equals no
+    // number. When nothing matches the cursor stays where it was.
     bool locate(const std::string& field, std::int64_t value);
 
     // Rows in ascending order of `field`, equal keys in physical order; an
@@ -98,9 +101,11 @@ public:
     void setFilter(const std::string& field, const std::string& value);
     void clearFilter();
 
-    // The current row's values. Text comes without padding blanks; a blank
-    // field reads as "" or 0. asInteger on text that is not a whole number
-    // throws "'%s' no es un valor entero válido".
+    // The current row's values. Text comes without padding blanks: character
+    // fields lose their trailing blanks (leading ones are data), numbers and
+    // dates come trimmed. A blank field reads as "", 0 or false. asInteger on
+    // text that is not a whole number throws "'%s' no es un valor entero
+    // válido"; a floating-point field read as integer is rounded.
     std::string asText(const std::string& field) const;
     std::int64_t asInteger(const std::string& field) const;
     double asFloat(const std::string& field) const;
