@@ -1,6 +1,7 @@
 #include "platform/dbf/dbf_cell.hpp"
 
 #include "error.hpp"
+#include "text/codepage.hpp"
 #include "platform/dbf/dbf_number.hpp"
 
 #include <algorithm>
@@ -70,23 +71,8 @@ bool IsNoValue(std::string_view cell) {
     return cell.find_first_not_of('\0') == std::string_view::npos;
 }
 
-// The value inside a message, which is UTF-8: Latin-1 letters carry over,
-// the other bytes above 0x7F show as '?'.
-std::string Quoted(std::string_view ansi) {
-    std::string quoted = "'";
-    for (const char c : ansi) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            quoted += c;
-        } else if (byte >= 0xA0) {
-            quoted += static_cast<char>(0xC0 | (byte >> 6));
-            quoted += static_cast<char>(0x80 | (byte & 0x3F));
-        } else {
-            quoted += '?';
-        }
-    }
-    return quoted + "'";
-}
+// The value inside a message, which is UTF-8.
+std::string Quoted(std::string_view ansi) { return "'" + text::Widen(ansi) + "'"; }
 
 Error NotInteger(std::string_view text) {
     return Error(Quoted(text) + " no es un valor entero válido");
