@@ -87,8 +87,11 @@ TEST_F(CarpetaPequena, WritesOneRowPerLessonWithTeacherPeriodAndHomeRoom) {
         EXPECT_LE(l.hora, 2);
         EXPECT_EQ(l.tarea, "");
         EXPECT_EQ(l.aula, l.grupo == a ? "30101" : "Labora"); // blank room codes are passed over
-        if (l.asig == "LCL") EXPECT_EQ(l.prof, "LCL");
-        else profesoresDeMatematicas.insert(l.prof);
+        if (l.asig == "LCL") {
+            EXPECT_EQ(l.prof, "LCL");
+        } else {
+            profesoresDeMatematicas.insert(l.prof);
+        }
     }
     EXPECT_EQ(profesoresDeMatematicas, (std::set<std::string>{"MGL", "MGL1"}));
 }
@@ -115,8 +118,11 @@ TEST_F(CarpetaPequena, LessonsBeyondAFullWeekGetDayZero) {
     const auto lecciones = LeerSoluc(resumen.soluc);
     ASSERT_EQ(lecciones.size(), 15u);
     EXPECT_THAT(Choques(lecciones), ::testing::IsEmpty());
-    for (const auto& l : lecciones)
-        if (l.dia == 0) EXPECT_EQ(l.hora, 0);
+    for (const auto& l : lecciones) {
+        if (l.dia == 0) {
+            EXPECT_EQ(l.hora, 0);
+        }
+    }
 }
 
 TEST_F(CarpetaPequena, MissingTableIsReportedByName) {

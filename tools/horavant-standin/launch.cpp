@@ -1,7 +1,7 @@
 #include "launch.hpp"
 
 #include "error.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 
 #ifndef _WIN32
@@ -97,17 +97,17 @@ void OlvidarResultadoAnterior(const fs::path& ini) {
     if (!fs::exists(ini)) return;
     CSimpleIniA archivo;
     if (archivo.LoadFile(ini.c_str()) < 0)
-        throw Error("No se puede leer " + platform::TextoRuta(ini));
+        throw Error("No se puede leer " + platform::DisplayPath(ini));
     if (!archivo.Delete(kSeccion, kClave)) return;
     if (archivo.SaveFile(ini.c_str()) < 0)
-        throw Error("No se puede escribir " + platform::TextoRuta(ini));
+        throw Error("No se puede escribir " + platform::DisplayPath(ini));
 }
 
 std::optional<std::string> ValorTransformado(const fs::path& ini) {
     if (!fs::exists(ini)) return std::nullopt;
     CSimpleIniA archivo;
     if (archivo.LoadFile(ini.c_str()) < 0)
-        throw Error("No se puede leer " + platform::TextoRuta(ini));
+        throw Error("No se puede leer " + platform::DisplayPath(ini));
     const char* valor = archivo.GetValue(kSeccion, kClave, nullptr);
     if (valor == nullptr) return std::nullopt;
     return valor;
@@ -119,7 +119,7 @@ pid_t Iniciar(const fs::path& programa, const std::vector<std::string>& argument
     argv.push_back(nullptr);
     pid_t pid = 0;
     if (const int error = posix_spawn(&pid, programa.c_str(), nullptr, nullptr, argv.data(), environ))
-        throw Error("No se puede iniciar " + platform::TextoRuta(programa) + ": " + std::strerror(error));
+        throw Error("No se puede iniciar " + platform::DisplayPath(programa) + ": " + std::strerror(error));
     return pid;
 }
 
@@ -156,7 +156,7 @@ ResultadoLanzamiento Lanzar(const std::string& accion, const fs::path& programa)
     const auto valor = ValorTransformado(ini);
     if (!valor)
         throw Error("TransTavoraVelmora no dej\xC3\xB3 resultado en [Transformadores] Transformado de " +
-                    platform::TextoRuta(ini) + (resultado.aviso.empty() ? "" : " (" + resultado.aviso + ")"));
+                    platform::DisplayPath(ini) + (resultado.aviso.empty() ? "" : " (" + resultado.aviso + ")"));
     resultado.transformado = *valor;
     return resultado;
 }

@@ -3,7 +3,7 @@
 
 #include "error.hpp"
 #include "launch.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 #include "solve.hpp"
 
@@ -65,7 +65,7 @@ int Solve(const Orden& orden) {
     std::printf("Sesiones colocadas: %zu\n", resumen.colocadas);
     std::printf("Sesiones sin colocar: %zu\n", resumen.sinColocar);
     if (resumen.sinProfesor > 0) std::printf("Sesiones sin profesor: %zu\n", resumen.sinProfesor);
-    std::printf("Escrita %s\n", platform::TextoRuta(resumen.soluc).c_str());
+    std::printf("Escrita %s\n", platform::DisplayPath(resumen.soluc).c_str());
     return 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include "error.hpp"
 #include "platform/dbf/dbf_table.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 #include "text/clipper.hpp"
 #include "text/codepage.hpp"
@@ -24,7 +24,7 @@ constexpr std::size_t kUnosTrasPrefijo = 13;
 dbf::Table AbrirTabla(const fs::path& carpeta, const std::string& nombre) {
     const auto archivo = platform::FindNoCase(carpeta, nombre);
     if (!archivo)
-        throw Error("No existe la tabla " + nombre + " en " + platform::TextoRuta(carpeta));
+        throw Error("No existe la tabla " + nombre + " en " + platform::DisplayPath(carpeta));
     return dbf::Table(*archivo, dbf::OpenMode::Shared);
 }
 
