@@ -8,6 +8,7 @@
 
 #include "dbf/dbf_test_support.hpp"
 #include "documento_velmora_prueba.hpp"
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "support/temp_dir.hpp"
 #include "tablas_prueba.hpp"
@@ -25,8 +26,6 @@ using testing::FilaTexto;
 using testing::Filas;
 using testing::GrupoVelmora;
 using testing::TempDir;
-
-FieldDef Caracter(const char* nombre, int ancho) { return {nombre, FieldType::Character, ancho}; }
 
 const std::vector<FieldDef> kCamposMaterias = {Caracter("COD", 10), Caracter("NOMBRE", 80)};
 const std::vector<FieldDef> kCamposGrupos = {

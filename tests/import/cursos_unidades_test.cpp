@@ -20,7 +20,6 @@ namespace tt::importer {
 namespace {
 
 namespace fs = std::filesystem;
-using dbf::FieldDef;
 using dbf::FieldType;
 using testing::CrearTablaConFilas;
 using testing::DocumentoVelmora;

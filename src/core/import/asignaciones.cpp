@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/record_group.hpp"
 #include "platform/dbf/dbf_table.hpp"
@@ -20,13 +21,11 @@ namespace {
 using dbf::FieldDef;
 using dbf::FieldType;
 
-FieldDef Caracter(const char* nombre, int ancho) { return {nombre, FieldType::Character, ancho}; }
-
 const std::vector<FieldDef> kCamposAsignaciones = {
-    Caracter("CASIG", 10),   Caracter("CPROF", 10), Caracter("CGRUP", 10), Caracter("CAULA", 10),
-    Caracter("TURNO", 1),    Caracter("NIVEL", 5),  Caracter("CURSO", 3),  Caracter("GRUPO", 2),
-    {"HORAS", FieldType::Float}, Caracter("SESIONES", 20), Caracter("CLAVE", 10),
-    Caracter("CLAVECURSO", 10), Caracter("CTAREA", 10),
+    Caracter("CASIG", 10), Caracter("CPROF", 10), Caracter("CGRUP", 10), Caracter("CAULA", 10),
+    Caracter("TURNO", 1),  Caracter("NIVEL", 5),  Caracter("CURSO", 3),  Caracter("GRUPO", 2),
+    {"HORAS", FieldType::Float}, // the engine's default size
+    Caracter("SESIONES", 20), Caracter("CLAVE", 10), Caracter("CLAVECURSO", 10), Caracter("CTAREA", 10),
 };
 
 // The export carries no teaching time per subject: every assignment gets

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/import_run.hpp"
 #include "import/record_group.hpp"
@@ -20,20 +21,16 @@ namespace tt::importer {
 namespace {
 
 using dbf::FieldDef;
-using dbf::FieldType;
-
-FieldDef Caracter(const char* nombre, int ancho) { return {nombre, FieldType::Character, ancho}; }
 
 // The first four fields are common to both tables.
 const std::vector<FieldDef> kCamposCursos = {
-    Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5),
-    Caracter("CURSO", 3),  Caracter("CLAVE", 10), Caracter("ESTUD", 80),
+    Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5), Caracter("CURSO", 3),
+    Caracter("CLAVE", 10), Caracter("ESTUD", 80),
 };
 
 const std::vector<FieldDef> kCamposGrupos = {
-    Caracter("ABREV", 10), Caracter("TURNO", 1),       Caracter("NIVEL", 5),
-    Caracter("CURSO", 3),  Caracter("GRUPO", 2),       Caracter("CLAVE", 10),
-    Caracter("CLAVECURSO", 10), Caracter("DESCRIP", 80),
+    Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5),       Caracter("CURSO", 3),
+    Caracter("GRUPO", 2),  Caracter("CLAVE", 10), Caracter("CLAVECURSO", 10), Caracter("DESCRIP", 80),
 };
 
 constexpr const char* kNivelDesconocido = "Niv";

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/record_group.hpp"
 #include "platform/dbf/dbf_table.hpp"
@@ -19,8 +20,6 @@ namespace {
 
 using dbf::FieldDef;
 using dbf::FieldType;
-
-FieldDef Caracter(const char* nombre, int ancho) { return {nombre, FieldType::Character, ancho}; }
 
 const std::vector<FieldDef> kCamposDiasHoras = {
     Caracter("DIHO", 10),     Caracter("CODDIHO", 10),  Caracter("DIA", 20),
