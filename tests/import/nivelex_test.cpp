@@ -79,6 +79,7 @@ TEST(MakeNivelex, ReadsBomAndWindowsLineEnds) {
 TEST(MakeNivelex, RefusesDoubtfulLinesAndWritesNothing) {
     const std::string cabecera = "X_OFERTAMATRIG;NIVEL_ABREV;ESTUDIO\n";
     const std::vector<std::pair<std::string, std::string>> casos = {
+        {"empty", ""},
         {"another header", "CLAVE;NIVEL;ESTUDIO\n1;ESO;x\n"},
         {"two fields", cabecera + "1;ESO\n"},
         {"four fields", cabecera + "1;ESO;x;y\n"},

@@ -4,8 +4,10 @@
 // into '?', a key that is no whole number, a key given twice.
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,20 +44,11 @@ std::vector<std::string> Partir(const std::string& texto, char separador) {
 }
 
 std::string LeerArchivo(const fs::path& archivo) {
-    std::error_code ec;
-    const auto tamano = fs::file_size(archivo, ec);
-    if (ec) throw Error("No se puede leer " + tt::platform::DisplayPath(archivo) + ": " + ec.message());
-    std::string contenido(tamano, '\0');
-    std::FILE* f = nullptr;
-#ifdef _WIN32
-    f = _wfopen(archivo.c_str(), L"rb");
-#else
-    f = std::fopen(archivo.c_str(), "rb");
-#endif
-    const bool leido = f && std::fread(contenido.data(), 1, tamano, f) == tamano;
-    if (f) std::fclose(f);
-    if (!leido) throw Error("No se puede leer " + tt::platform::DisplayPath(archivo));
-    return contenido;
+    std::ifstream entrada(archivo, std::ios::binary);
+    if (!entrada) throw Error("No se puede leer " + tt::platform::DisplayPath(archivo));
+    std::ostringstream contenido;
+    contenido << entrada.rdbuf();
+    return contenido.str();
 }
 
 // UTF-8 text as the table stores it, refusing what Windows-1252 cannot hold
@@ -130,7 +123,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        EscribirTabla(LeerFilas(fs::u8path(argv[1])), fs::u8path(argv[2]));
+        EscribirTabla(LeerFilas(argv[1]), argv[2]);
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "make-nivelex: " << error.what() << "\n";
