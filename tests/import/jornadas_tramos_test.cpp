@@ -36,6 +36,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::_;
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::Return;
