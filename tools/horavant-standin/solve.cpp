@@ -1,6 +1,7 @@
 #include "solve.hpp"
 
 #include "lesson_placement.hpp"
+#include "platform/folder_lock.hpp"
 #include "teacher_assignment.hpp"
 #include "text/clipper.hpp"
 
@@ -87,6 +88,8 @@ std::vector<FilaSoluc> CalcularHorario(const CarpetaTrabajo& datos) {
 }
 
 ResumenSolucion Resolver(const std::filesystem::path& carpeta) {
+    // No bridge run may replace the tables while they are read and SOLUC written.
+    const platform::FolderLock cerrojo(carpeta);
     const auto datos = LeerCarpeta(carpeta);
     const auto filas = CalcularHorario(datos);
 

@@ -5,10 +5,9 @@
 #include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 #include "text/clipper.hpp"
-#include "text/codepage.hpp"
+#include "text/integer_conversion.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <set>
 #include <utility>
@@ -26,15 +25,6 @@ dbf::Table AbrirTabla(const fs::path& carpeta, const std::string& nombre) {
     if (!archivo)
         throw Error("No existe la tabla " + nombre + " en " + platform::DisplayPath(carpeta));
     return dbf::Table(*archivo, dbf::OpenMode::Shared);
-}
-
-int EnteroDe(const std::string& texto) {
-    int valor = 0;
-    const char* fin = texto.data() + texto.size();
-    const auto [resto, error] = std::from_chars(texto.data(), fin, valor);
-    if (texto.empty() || error != std::errc() || resto != fin)
-        throw Error("'" + text::Widen(texto) + "' no es un valor entero v\xC3\xA1lido");
-    return valor;
 }
 
 std::vector<Profesor> LeerProfesores(const fs::path& carpeta) {
@@ -83,9 +73,9 @@ std::vector<Periodo> LeerPeriodos(const fs::path& carpeta) {
     std::set<std::pair<int, int>> vistos;
     auto tabla = AbrirTabla(carpeta, "DIASHORAST.DBF");
     for (tabla.first(); !tabla.eof(); tabla.next()) {
-        const int dia = EnteroDe(text::AllTrim(tabla.asText("DIA")));
+        const int dia = text::ConvertirEntero(text::AllTrim(tabla.asText("DIA")));
         if (dia < 1 || dia > 5) continue;
-        vistos.emplace(dia, EnteroDe(text::AllTrim(tabla.asText("HORA"))));
+        vistos.emplace(dia, text::ConvertirEntero(text::AllTrim(tabla.asText("HORA"))));
     }
     std::vector<Periodo> periodos;
     for (const auto& [dia, hora] : vistos) periodos.push_back({dia, hora});
@@ -102,7 +92,7 @@ int NumeroSesiones(const std::string& sesiones) {
     if (patron.size() > kUnosTrasPrefijo) {
         const std::string prefijo = patron.substr(0, patron.size() - kUnosTrasPrefijo);
         if (std::all_of(prefijo.begin(), prefijo.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return EnteroDe(prefijo) + unos(patron.end() - kUnosTrasPrefijo, patron.end());
+            return text::ConvertirEntero(prefijo) + unos(patron.end() - kUnosTrasPrefijo, patron.end());
     }
     return unos(patron.begin(), patron.end());
 }
