@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 
 namespace tt::testing {
 
@@ -26,7 +27,25 @@ std::string Atributo(const xml::Node& nodo, const char* nombre) {
     return nodo.attribute(nombre).value_or("(sin " + std::string(nombre) + ")");
 }
 
+void FijarVariable(const std::string& nombre, const std::optional<std::string>& valor) {
+#ifdef _WIN32
+    _putenv_s(nombre.c_str(), valor ? valor->c_str() : "");
+#else
+    if (valor)
+        setenv(nombre.c_str(), valor->c_str(), 1);
+    else
+        unsetenv(nombre.c_str());
+#endif
+}
+
 } // namespace
+
+EntornoTemporal::EntornoTemporal(const char* nombre, const char* valor) : nombre_(nombre) {
+    if (const char* actual = std::getenv(nombre)) anterior_ = actual;
+    FijarVariable(nombre_, valor ? std::optional<std::string>(valor) : std::nullopt);
+}
+
+EntornoTemporal::~EntornoTemporal() { FijarVariable(nombre_, anterior_); }
 
 std::string DocumentoVelmora() {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -69,11 +88,11 @@ CarpetasExportacion::CarpetasExportacion() {
     WriteFile(elegido(), DocumentoVelmora());
 }
 
-exporter::ResultadoExportacion CarpetasExportacion::exportar() const {
+exporter::ResultadoExportacion CarpetasExportacion::exportar(exporter::Reloj reloj) const {
     exporter::ParametrosExportacion parametros;
     parametros.archivoXml = elegido();
     parametros.carpetaTrabajo = trabajo();
-    parametros.reloj = [] { return kInstanteFijo; };
+    parametros.reloj = std::move(reloj);
     return exporter::EjecutarExportacion(parametros);
 }
 

@@ -8,6 +8,7 @@
 #include "support/working_tables.hpp"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,8 @@ class CarpetasExportacion {
 public:
     CarpetasExportacion(); // writes DocumentoVelmora() as the chosen file
 
-    // The export with the fixed clock, on the chosen file and the working folder.
-    exporter::ResultadoExportacion exportar() const;
+    // The export on the chosen file and the working folder.
+    exporter::ResultadoExportacion exportar(exporter::Reloj reloj = [] { return kInstanteFijo; }) const;
 
     std::filesystem::path trabajo() const { return raiz_ / "trabajo"; }
     std::filesystem::path datos() const { return raiz_ / "datos"; }
@@ -38,6 +39,19 @@ public:
 
 private:
     TempDir raiz_;
+};
+
+// Sets (or, with nullptr, unsets) an environment variable for its lifetime.
+class EntornoTemporal {
+public:
+    EntornoTemporal(const char* nombre, const char* valor);
+    ~EntornoTemporal();
+    EntornoTemporal(const EntornoTemporal&) = delete;
+    EntornoTemporal& operator=(const EntornoTemporal&) = delete;
+
+private:
+    std::string nombre_;
+    std::optional<std::string> anterior_;
 };
 
 // HORARIOS_REGULARES of an output file: per teacher group a line

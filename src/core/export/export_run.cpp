@@ -57,9 +57,10 @@ xml::Document CargarDocumento(const fs::path& archivo) {
     const xml::LoadResult carga = documento.load(archivo);
     const std::string nombre = "El archivo " + DisplayPath(archivo);
     if (!carga.ok) {
-        std::string mensaje = nombre + " no es un XML v\xC3\xA1lido";
-        if (carga.line > 0) mensaje += " (l\xC3\xADnea " + std::to_string(carga.line) + ")";
-        throw Error(mensaje + ": " + carga.message + "." + kNadaEscrito);
+        // The reason names the file and the line already.
+        std::string mensaje = carga.message;
+        if (!mensaje.empty() && mensaje.back() != '.') mensaje += '.';
+        throw Error(mensaje + kNadaEscrito);
     }
     const xml::Node bloque = documento.selectSingleNode("/SERVICIO/BLOQUE_DATOS");
     if (!bloque)
