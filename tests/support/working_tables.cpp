@@ -37,11 +37,11 @@ const std::vector<std::string>& NombresTablasExportacion() {
     return nombres;
 }
 
-void EscribirTablas(const fs::path& carpeta, const TablasDeTrabajo& t) {
+void EscribirSoluc(const fs::path& carpeta, const std::vector<FilaSoluc>& filas) {
     Escribir<FilaSoluc>(carpeta / "SOLUC.DBF",
                         {Texto("PROF", 10), {"DIA", FieldType::Integer, 2}, {"HORA", FieldType::Integer, 3},
                          Texto("ASIG", 10), Texto("CODGRUPO", 10), Texto("TAREA", 12), Texto("AULA", 10)},
-                        t.soluc, [](dbf::Table& tabla, const FilaSoluc& f) {
+                        filas, [](dbf::Table& tabla, const FilaSoluc& f) {
                             tabla.setText("PROF", f.prof);
                             tabla.setInteger("DIA", f.dia);
                             tabla.setInteger("HORA", f.hora);
@@ -50,6 +50,10 @@ void EscribirTablas(const fs::path& carpeta, const TablasDeTrabajo& t) {
                             tabla.setText("TAREA", f.tarea);
                             tabla.setText("AULA", f.aula);
                         });
+}
+
+void EscribirTablas(const fs::path& carpeta, const TablasDeTrabajo& t) {
+    EscribirSoluc(carpeta, t.soluc);
     Escribir<FilaUnidad>(carpeta / "GRUPOST.DBF",
                          {Texto("ABREV", 10), Texto("TURNO", 1), Texto("NIVEL", 5), Texto("CURSO", 3),
                           Texto("GRUPO", 2), Texto("CLAVE", 10), Texto("CLAVECURSO", 10), Texto("DESCRIP", 80)},

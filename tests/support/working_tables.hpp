@@ -76,4 +76,7 @@ const std::vector<std::string>& NombresTablasExportacion();
 // and AULAT empty), and PERIODOS when `tablas` has it.
 void EscribirTablas(const std::filesystem::path& carpeta, const TablasDeTrabajo& tablas);
 
+// Writes SOLUC alone, as Horavant does after a computation.
+void EscribirSoluc(const std::filesystem::path& carpeta, const std::vector<FilaSoluc>& filas);
+
 } // namespace tt::testing
