@@ -4,12 +4,14 @@
 #include "dbf/dbf_test_support.hpp"
 #include "export_test_support.hpp"
 #include "platform/dbf/dbf_table.hpp"
+#include "platform/display_path.hpp"
 #include "platform/folder_lock.hpp"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -21,14 +23,16 @@ using Carpetas = CarpetasExportacion;
 
 struct CasoFallo {
     const char* nombre;
-    // Spoils the prepared folders; what it returns is held during the run.
-    std::function<std::shared_ptr<void>(const Carpetas&)> preparar;
+    // Spoils the prepared folders.
+    std::function<void(const Carpetas&)> estropear;
     // The message, or with `soloElPrincipio` its start.
     std::function<std::string(const Carpetas&)> mensaje;
     bool soloElPrincipio = false;
     // A stop the user can mend comes back as a Desenlace; Finalizado here
     // means a tt::Error is expected.
     Desenlace desenlace = Desenlace::Finalizado;
+    // What it returns is held during the run (a lock, say).
+    std::function<std::shared_ptr<void>(const Carpetas&)> retener = [](const Carpetas&) { return nullptr; };
 };
 
 void PrintTo(const CasoFallo& caso, std::ostream* os) { *os << caso.nombre; }
@@ -38,15 +42,19 @@ std::shared_ptr<void> Retener(Argumentos&&... argumentos) {
     return std::make_shared<Recurso>(std::forward<Argumentos>(argumentos)...);
 }
 
-std::string Ruta(const fs::path& archivo) { return archivo.string(); }
+std::string Ruta(const fs::path& archivo) { return tt::platform::DisplayPath(archivo); }
+
+void Nada(const Carpetas&) {}
 
 CasoFallo TablaBloqueada(const char* tabla) {
-    return CasoFallo{
-        tabla,
-        [tabla](const Carpetas& c) { return Retener<tt::dbf::Table>(c.trabajo() / tabla, tt::dbf::OpenMode::Exclusive); },
-        [tabla](const Carpetas& c) {
-            return "La tabla " + Ruta(c.trabajo() / tabla) + " est\xC3\xA1 bloqueada por otro programa";
-        }};
+    return CasoFallo{tabla, Nada,
+                     [tabla](const Carpetas& c) {
+                         return "La tabla " + Ruta(c.trabajo() / tabla) + " est\xC3\xA1 bloqueada por otro programa";
+                     },
+                     false, Desenlace::Finalizado,
+                     [tabla](const Carpetas& c) {
+                         return Retener<tt::dbf::Table>(c.trabajo() / tabla, tt::dbf::OpenMode::Exclusive);
+                     }};
 }
 
 class ExportacionQueSeDetiene : public ::testing::TestWithParam<CasoFallo> {};
@@ -59,10 +67,11 @@ TEST_P(ExportacionQueSeDetiene, NoEscribeNadaYCierraLasTablas) {
     EscribirTablas(carpetas.trabajo(), tablas);
     WriteFile(carpetas.salida(), "salida de una exportaci\xC3\xB3n anterior");
 
+    caso.estropear(carpetas);
+    const auto datos = Snapshot(carpetas.datos());
+    const auto trabajo = Snapshot(carpetas.trabajo());
     {
-        const std::shared_ptr<void> retenido = caso.preparar(carpetas);
-        const auto datos = Snapshot(carpetas.datos());
-        const auto trabajo = Snapshot(carpetas.trabajo());
+        const std::shared_ptr<void> retenido = caso.retener(carpetas);
         std::string mensaje;
         if (caso.desenlace != Desenlace::Finalizado) {
             const auto resultado = carpetas.exportar();
@@ -73,9 +82,9 @@ TEST_P(ExportacionQueSeDetiene, NoEscribeNadaYCierraLasTablas) {
         }
         const std::string esperado = caso.mensaje(carpetas);
         EXPECT_EQ(caso.soloElPrincipio ? mensaje.substr(0, esperado.size()) : mensaje, esperado) << mensaje;
-        EXPECT_EQ(Snapshot(carpetas.datos()), datos) << "the chosen file and the earlier output as they were";
-        EXPECT_EQ(Snapshot(carpetas.trabajo()), trabajo);
     }
+    EXPECT_EQ(Snapshot(carpetas.datos()), datos) << "the chosen file and the earlier output as they were";
+    EXPECT_EQ(Snapshot(carpetas.trabajo()), trabajo);
     // Nothing the run opened is still open.
     for (const std::string& nombre : NombresTablasExportacion()) {
         if (fs::exists(carpetas.trabajo() / nombre)) {
@@ -85,16 +94,6 @@ TEST_P(ExportacionQueSeDetiene, NoEscribeNadaYCierraLasTablas) {
     EXPECT_NO_THROW(tt::platform::FolderLock{carpetas.trabajo()});
 }
 
-std::shared_ptr<void> Quitar(const fs::path& archivo) {
-    fs::remove(archivo);
-    return nullptr;
-}
-
-std::shared_ptr<void> Escribir(const fs::path& archivo, const std::string& contenido) {
-    WriteFile(archivo, contenido);
-    return nullptr;
-}
-
 std::string NoEsExportacion(const Carpetas& c) {
     return "El archivo " + Ruta(c.elegido()) + " no es una exportaci\xC3\xB3n de Velmora: ";
 }
@@ -102,9 +101,9 @@ std::string NoEsExportacion(const Carpetas& c) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, ExportacionQueSeDetiene,
     ::testing::Values(
-        CasoFallo{"NoExisteArchivo", [](const Carpetas& c) { return Quitar(c.elegido()); },
+        CasoFallo{"NoExisteArchivo", [](const Carpetas& c) { fs::remove(c.elegido()); },
                   [](const Carpetas&) { return "No existe archivo"; }, false, Desenlace::NoExisteArchivo},
-        CasoFallo{"FaltaPeriodos", [](const Carpetas& c) { return Quitar(c.trabajo() / "PERIODOS.DBF"); },
+        CasoFallo{"FaltaPeriodos", [](const Carpetas& c) { fs::remove(c.trabajo() / "PERIODOS.DBF"); },
                   [](const Carpetas&) {
                       return "ATENCI\xC3\x93N - PERIODOS.DBF No encontrado - Importe de nuevo XML de VELMORA.";
                   },
@@ -115,39 +114,39 @@ INSTANTIATE_TEST_SUITE_P(
                       tablas.soluc = {{"JGP", 1, 1, "MAT", "1A", "", ""}, {"JGP", 2, 5, "MAT", "1A", "", ""}};
                       tablas.tramos[3].hasta = "8:3"; // the second lesson's slot
                       EscribirTablas(c.trabajo(), tablas);
-                      return nullptr;
                   },
                   [](const Carpetas&) { return "':3' no es un valor entero v\xC3\xA1lido"; }},
-        CasoFallo{"FaltaUnaTabla", [](const Carpetas& c) { return Quitar(c.trabajo() / "DIASHORAST.DBF"); },
+        CasoFallo{"FaltaUnaTabla", [](const Carpetas& c) { fs::remove(c.trabajo() / "DIASHORAST.DBF"); },
                   [](const Carpetas& c) { return "No se encuentra la tabla " + Ruta(c.trabajo() / "DIASHORAST.DBF"); }},
         CasoFallo{"ArchivoQueNoEsXml",
-                  [](const Carpetas& c) { return Escribir(c.elegido(), "<SERVICIO>\n<BLOQUE_DATOS>\n</SERVICIO>\n"); },
+                  [](const Carpetas& c) { WriteFile(c.elegido(), "<SERVICIO>\n<BLOQUE_DATOS>\n</SERVICIO>\n"); },
                   [](const Carpetas& c) {
                       return "El archivo \"" + Ruta(c.elegido()) + "\" no es un documento XML v\xC3\xA1lido (l\xC3\xADnea 3): ";
                   },
                   true},
         CasoFallo{"SinBloqueDatos",
-                  [](const Carpetas& c) { return Escribir(c.elegido(), "<SERVICIO><OTRO>2025</OTRO></SERVICIO>"); },
+                  [](const Carpetas& c) { WriteFile(c.elegido(), "<SERVICIO><OTRO>2025</OTRO></SERVICIO>"); },
                   [](const Carpetas& c) {
                       return NoEsExportacion(c) + "falta SERVICIO/BLOQUE_DATOS. No se ha escrito ning\xC3\xBAn archivo.";
                   }},
         CasoFallo{"BloqueDatosVacio",
                   [](const Carpetas& c) {
-                      return Escribir(c.elegido(), "<SERVICIO><BLOQUE_DATOS>  </BLOQUE_DATOS></SERVICIO>");
+                      WriteFile(c.elegido(), "<SERVICIO><BLOQUE_DATOS>  </BLOQUE_DATOS></SERVICIO>");
                   },
                   [](const Carpetas& c) {
                       return NoEsExportacion(c) +
                              "SERVICIO/BLOQUE_DATOS est\xC3\xA1 vac\xC3\xADo. No se ha escrito ning\xC3\xBAn archivo.";
                   }},
-        CasoFallo{"OtraEjecucionEnLaCarpeta",
-                  [](const Carpetas& c) { return Retener<tt::platform::FolderLock>(c.trabajo()); },
+        CasoFallo{"OtraEjecucionEnLaCarpeta", Nada,
                   [](const Carpetas& c) {
                       return "La carpeta de trabajo " + Ruta(c.trabajo()) + " est\xC3\xA1 siendo usada por otra ";
                   },
-                  true},
-        CasoFallo{"SourceDateEpochMalFormada",
-                  [](const Carpetas&) { return Retener<EntornoTemporal>("SOURCE_DATE_EPOCH", "ayer"); },
-                  [](const Carpetas&) { return "La variable de entorno SOURCE_DATE_EPOCH vale 'ayer'"; }, true},
+                  true, Desenlace::Finalizado,
+                  [](const Carpetas& c) { return Retener<tt::platform::FolderLock>(c.trabajo()); }},
+        CasoFallo{"SourceDateEpochMalFormada", Nada,
+                  [](const Carpetas&) { return "La variable de entorno SOURCE_DATE_EPOCH vale 'ayer'"; }, true,
+                  Desenlace::Finalizado,
+                  [](const Carpetas&) { return Retener<EntornoTemporal>("SOURCE_DATE_EPOCH", "ayer"); }},
         TablaBloqueada("SOLUC.DBF"), TablaBloqueada("GRUPOST.DBF"), TablaBloqueada("CURSOST.DBF"),
         TablaBloqueada("PROFT.DBF"), TablaBloqueada("AULAT.DBF"), TablaBloqueada("ASIGNOMT.DBF"),
         TablaBloqueada("DIASHORAST.DBF"), TablaBloqueada("ASIGT.DBF"), TablaBloqueada("PERIODOS.DBF")),

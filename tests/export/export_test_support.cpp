@@ -38,10 +38,24 @@ void FijarVariable(const std::string& nombre, const std::optional<std::string>& 
 #endif
 }
 
+std::optional<std::string> LeerVariable(const char* nombre) {
+#ifdef _WIN32
+    char* valor = nullptr;
+    std::size_t largo = 0;
+    if (_dupenv_s(&valor, &largo, nombre) != 0 || valor == nullptr) return std::nullopt;
+    std::string texto(valor);
+    std::free(valor);
+    return texto;
+#else
+    const char* valor = std::getenv(nombre);
+    return valor ? std::optional<std::string>(valor) : std::nullopt;
+#endif
+}
+
 } // namespace
 
-EntornoTemporal::EntornoTemporal(const char* nombre, const char* valor) : nombre_(nombre) {
-    if (const char* actual = std::getenv(nombre)) anterior_ = actual;
+EntornoTemporal::EntornoTemporal(const char* nombre, const char* valor)
+    : nombre_(nombre), anterior_(LeerVariable(nombre)) {
     FijarVariable(nombre_, valor ? std::optional<std::string>(valor) : std::nullopt);
 }
 

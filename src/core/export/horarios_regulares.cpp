@@ -43,12 +43,18 @@ public:
         const Asignacion* asignacion = busquedas_.asignacion(sesion.asig, sesion.codGrupo);
         const Tramo* tramo = busquedas_.tramo(std::to_string(sesion.dia) + std::to_string(sesion.hora));
         const std::string* unidad = busquedas_.unidad(sesion.codGrupo);
-        resumen_.sinMateria += asignacion == nullptr;
-        resumen_.sinTramo += tramo == nullptr;
-        resumen_.sinUnidad += unidad == nullptr;
-        if (!asignacion) asignacion = &sinAsignacion;
-        if (!tramo) tramo = &sinTramo;
-        if (!unidad) unidad = &vacio;
+        if (!asignacion) {
+            ++resumen_.sinMateria;
+            asignacion = &sinAsignacion;
+        }
+        if (!tramo) {
+            ++resumen_.sinTramo;
+            tramo = &sinTramo;
+        }
+        if (!unidad) {
+            ++resumen_.sinUnidad;
+            unidad = &vacio;
+        }
 
         std::string tarea = sesion.tarea;
         if (EnBlanco(tarea)) {
