@@ -209,7 +209,7 @@ void PrintTo(const CasoParada& caso, std::ostream* os) { *os << caso.titulo; }
 
 const std::vector<CasoParada> kParadas = {
     {"XmlRoto", "<SERVICIO><BLOQUE_DATOS><grupo_datos>", {}, Interferencia::Ninguna,
-     {"no es un XML válido", "No se ha cambiado ninguna tabla"}},
+     {"no es un documento XML válido", "No se ha cambiado ninguna tabla"}},
     {"OtraRaiz", "<?xml version=\"1.0\"?><HORARIOS><BLOQUE_DATOS/></HORARIOS>", {},
      Interferencia::Ninguna, {"no es una exportación de Velmora"}},
     {"ClaveDeCursoNoEntera", {}, Escuela("12a"), Interferencia::Ninguna,
