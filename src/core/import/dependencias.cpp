@@ -1,6 +1,7 @@
 // AULAT: one row per room, keeping Velmora's room key as the code whenever
 // it can, so that the timetable carries the key back.
 
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/valid_records.hpp"
 #include "platform/dbf/dbf_table.hpp"
@@ -15,9 +16,11 @@ using dbf::FieldType;
 constexpr const char* kTabla = "AULAT.DBF";
 
 const std::vector<dbf::FieldDef> kCampos = {
-    {"ABREV", FieldType::Character, 10},   {"NOMBRE", FieldType::Character, 80},
-    {"EDIFICIO", FieldType::Character, 1}, {"MAXALUM", FieldType::Integer, 0},
-    {"DEPCENTRO", FieldType::Character, 10},
+    Caracter("ABREV", 10),
+    Caracter("NOMBRE", 80),
+    Caracter("EDIFICIO", 1),
+    {"MAXALUM", FieldType::Integer, 0},
+    Caracter("DEPCENTRO", 10),
 };
 
 } // namespace

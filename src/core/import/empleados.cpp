@@ -1,6 +1,7 @@
 // PROFT: one row per staff record, with a teacher code made of the initials
 // of the names.
 
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/valid_records.hpp"
 #include "platform/dbf/dbf_table.hpp"
@@ -14,9 +15,12 @@ using dbf::FieldType;
 constexpr const char* kTabla = "PROFT.DBF";
 
 const std::vector<dbf::FieldDef> kCampos = {
-    {"ABREV", FieldType::Character, 10},      {"NOMBRE", FieldType::Character, 80},
-    {"DEPART", FieldType::Character, 40},     {"DNI", FieldType::Integer, 0},
-    {"X_EMPLEADO", FieldType::Character, 10}, {"F_TOMAPOS", FieldType::Character, 10},
+    Caracter("ABREV", 10),
+    Caracter("NOMBRE", 80),
+    Caracter("DEPART", 40),
+    {"DNI", FieldType::Integer, 0},
+    Caracter("X_EMPLEADO", 10),
+    Caracter("F_TOMAPOS", 10),
 };
 
 // The initial is taken before trimming, so a name that starts with a blank

@@ -1,6 +1,7 @@
 // ASIGNOMT: Horavant's subject catalogue, one row per distinct subject name
 // with a generated code, followed by the activities with their own codes.
 
+#include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/valid_records.hpp"
 #include "platform/dbf/dbf_table.hpp"
@@ -15,9 +16,12 @@ using dbf::FieldType;
 constexpr const char* kTabla = "ASIGNOMT.DBF";
 
 const std::vector<dbf::FieldDef> kCampos = {
-    {"COD", FieldType::Character, 10},      {"CODLARGO", FieldType::Character, 10},
-    {"NOMBRE", FieldType::Character, 80},   {"MATERIA", FieldType::Character, 8},
-    {"CODTAREA", FieldType::Character, 12}, {"ESTAREA", FieldType::Logical, 0},
+    Caracter("COD", 10),
+    Caracter("CODLARGO", 10),
+    Caracter("NOMBRE", 80),
+    Caracter("MATERIA", 8),
+    Caracter("CODTAREA", 12),
+    {"ESTAREA", FieldType::Logical, 0},
 };
 
 bool EsMayusculaAZ(char c) { return c >= 'A' && c <= 'Z'; }
