@@ -3,8 +3,10 @@
 
 #include "platform/dbf/dbf_table.hpp"
 #include "platform/folder_lock.hpp"
+#include "text/codepage.hpp"
 #include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
+#include "support/working_tables.hpp"
 #include "support/velmora_document.hpp"
 
 #include <gmock/gmock.h>
@@ -192,6 +194,34 @@ TEST_F(Importacion, CarpetaDeTrabajoDelEntorno) {
     QuitarVariable("TRANSTAVORA_WORKDIR");
     ASSERT_EQ(r.codigo, 0) << r.errores;
     EXPECT_EQ(Tabla("PROFT.DBF", {"ABREV"}), (Filas{{"ABC"}, {"ABC1"}}));
+}
+
+// The day's round trip: import, Horavant places a lesson, export.
+TEST_F(Importacion, IdaYVueltaConLaExportacion) {
+    Escribir(Escuela());
+    ASSERT_EQ(Importar().codigo, 0);
+    using tt::text::Narrow;
+    EscribirSoluc(trabajo_, {{"ABC", 1, 1, Narrow("Matemá"), Narrow("1º ESO A"), "", "A1"}});
+
+    const auto r = Transtavora({"export", xml_.string(), "--workdir", trabajo_.string()});
+    ASSERT_EQ(r.codigo, 0) << r.errores;
+    const auto archivo = raiz_ / "ResultadoTavoravelmora.xml";
+    EXPECT_THAT(r.salida, AllOf(StartsWith("Proceso finalizado\n"),
+                                HasSubstr("Archivo escrito: " + archivo.string() + "\n"),
+                                HasSubstr("Profesores: 2\n"), HasSubstr("Sesiones: 1\n")));
+    EXPECT_THAT(ReadFile(archivo), AllOf(HasSubstr("HORARIOS_REGULARES"), HasSubstr(">E1<")));
+}
+
+TEST_F(Importacion, ExportacionSinPeriodos) {
+    Escribir(Escuela());
+    ASSERT_EQ(Importar().codigo, 0);
+    EscribirSoluc(trabajo_, {});
+    fs::remove(trabajo_ / "PERIODOS.DBF");
+    const auto r = Transtavora({"export", xml_.string(), "--workdir", trabajo_.string()});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.salida, "");
+    EXPECT_THAT(r.errores, HasSubstr("PERIODOS.DBF No encontrado"));
+    EXPECT_FALSE(fs::exists(raiz_ / "ResultadoTavoravelmora.xml"));
 }
 
 // Whatever stops a run, the working folder stays byte for byte as it was.
