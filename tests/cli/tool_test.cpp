@@ -146,8 +146,8 @@ TEST_F(Importacion, ReconstruyeLasTablasDeTrabajo) {
     const auto r = Importar();
     ASSERT_EQ(r.codigo, 0) << r.errores;
     EXPECT_EQ(r.errores, "");
-    EXPECT_THAT(r.salida, AllOf(StartsWith("Proceso finalizado\n"), HasSubstr("ASIGNOMT.DBF: 3\n"),
-                                HasSubstr("PROFT.DBF: 2\n"), HasSubstr("AULAT.DBF: 2\n"),
+    EXPECT_THAT(r.salida, AllOf(StartsWith("Proceso finalizado\n"), HasSubstr("ASIGNOMT: 3\n"),
+                                HasSubstr("PROFT: 2\n"), HasSubstr("AULAT: 2\n"),
                                 HasSubstr("materias con nombre repetido: 1\n")));
 
     EXPECT_EQ(Tabla("ASIGNOMT.DBF", {"COD", "NOMBRE"}),

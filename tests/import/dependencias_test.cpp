@@ -60,7 +60,7 @@ TEST(Dependencias, CamposQueQuedanEnBlanco) {
     TransformarDependencias(conversion.contexto());
     EXPECT_EQ(conversion.filas("AULAT.DBF", {"ABREV", "EDIFICIO", "MAXALUM", "DEPCENTRO"}),
               (Filas{{"A1", "", "", ""}, {"A3", "", "", ""}}));
-    EXPECT_EQ(conversion.resumen().filasDe("AULAT.DBF"), 2u);
+    EXPECT_EQ(conversion.resumen().filasDe("AULAT"), 2u);
     EXPECT_THAT(conversion.resumen().omitidos,
                 ElementsAre(Pair("registros con menos de dos datos (DEPENDENCIAS)", 2u)));
 }

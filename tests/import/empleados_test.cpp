@@ -76,7 +76,7 @@ TEST(Empleados, ClavesFechaYDepartamento) {
     EXPECT_EQ(conversion.filas("PROFT.DBF", {"ABREV", "DEPART", "DNI", "X_EMPLEADO", "F_TOMAPOS"}),
               (Filas{{"ABC", "Departamento de " + std::string(24, 'x'), "", "12345", "01/09/2020"},
                      {"ABC1", "Lengua", "", "12345", "15/09/2021"}}));
-    EXPECT_EQ(conversion.resumen().filasDe("PROFT.DBF"), 2u);
+    EXPECT_EQ(conversion.resumen().filasDe("PROFT"), 2u);
     EXPECT_THAT(conversion.resumen().omitidos,
                 ElementsAre(Pair("registros con menos de dos datos (EMPLEADOS)", 2u)));
 }
@@ -85,7 +85,7 @@ TEST(Empleados, SinGrupoLaTablaQuedaVacia) {
     Conversion conversion({{"EMPLEADOS_BAJA", {{"E1", "01/09/2020", "X", "A", "B", "C"}}}});
     TransformarEmpleados(conversion.contexto());
     EXPECT_TRUE(conversion.filas("PROFT.DBF", {"ABREV"}).empty());
-    EXPECT_THAT(conversion.resumen().filasPorTabla, ElementsAre(Pair("PROFT.DBF", 0u)));
+    EXPECT_THAT(conversion.resumen().filasPorTabla, ElementsAre(Pair("PROFT", 0u)));
 }
 
 } // namespace

@@ -24,21 +24,21 @@ struct CasoEsquema {
 void PrintTo(const CasoEsquema& caso, std::ostream* os) { *os << caso.tabla; }
 
 const std::vector<CasoEsquema> kCasos = {
-    {"ASIGNOMT.DBF", TransformarMaterias,
+    {"ASIGNOMT", TransformarMaterias,
      {{"COD", FieldType::Character, 10},
       {"CODLARGO", FieldType::Character, 10},
       {"NOMBRE", FieldType::Character, 80},
       {"MATERIA", FieldType::Character, 8},
       {"CODTAREA", FieldType::Character, 12},
       {"ESTAREA", FieldType::Logical, 0}}},
-    {"PROFT.DBF", TransformarEmpleados,
+    {"PROFT", TransformarEmpleados,
      {{"ABREV", FieldType::Character, 10},
       {"NOMBRE", FieldType::Character, 80},
       {"DEPART", FieldType::Character, 40},
       {"DNI", FieldType::Integer, 0},
       {"X_EMPLEADO", FieldType::Character, 10},
       {"F_TOMAPOS", FieldType::Character, 10}}},
-    {"AULAT.DBF", TransformarDependencias,
+    {"AULAT", TransformarDependencias,
      {{"ABREV", FieldType::Character, 10},
       {"NOMBRE", FieldType::Character, 80},
       {"EDIFICIO", FieldType::Character, 1},
@@ -53,7 +53,7 @@ TEST_P(Esquema, TablaCreadaConSusCamposEnOrden) {
     const auto& caso = GetParam();
     Conversion conversion({});
     caso.convertir(conversion.contexto());
-    tt::dbf::Table tabla(conversion.contexto().tabla(caso.tabla), tt::dbf::OpenMode::Shared);
+    tt::dbf::Table tabla(conversion.contexto().tabla(caso.tabla + ".DBF"), tt::dbf::OpenMode::Shared);
     std::vector<Campo> campos;
     for (const auto& campo : tabla.fields())
         campos.emplace_back(campo.name, campo.type,
@@ -63,8 +63,7 @@ TEST_P(Esquema, TablaCreadaConSusCamposEnOrden) {
     EXPECT_EQ(conversion.resumen().filasDe(caso.tabla), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tablas, Esquema, ::testing::ValuesIn(kCasos), [](const auto& info) {
-    return info.param.tabla.substr(0, info.param.tabla.find('.'));
-});
+INSTANTIATE_TEST_SUITE_P(Tablas, Esquema, ::testing::ValuesIn(kCasos),
+                         [](const auto& info) { return info.param.tabla; });
 
 } // namespace

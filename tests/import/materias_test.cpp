@@ -73,7 +73,7 @@ TEST_P(CodigoDeMateria, GeneraCodigoYCodigoLargo) {
     Conversion conversion({Materias(caso.nombres)}, codificacion);
     TransformarMaterias(conversion.contexto());
     EXPECT_EQ(conversion.filas("ASIGNOMT.DBF", {"COD", "CODLARGO", "NOMBRE"}), caso.esperadas);
-    EXPECT_EQ(conversion.resumen().filasDe("ASIGNOMT.DBF"), caso.esperadas.size());
+    EXPECT_EQ(conversion.resumen().filasDe("ASIGNOMT"), caso.esperadas.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +141,7 @@ TEST(Actividades, SeAnadenTrasLasMateriasConSuPropioCodigo) {
                      {"GUARDIAS_D", "Guardia", "Guardia de recreo", "", "GUARDIAS_DE_", "T"},
                      {"BIBLIO", "Bibliote", "Biblioteca", "", "BIBLIO", "T"},
                      {"TUT", "", "", "", "TUT", "T"}}));
-    EXPECT_EQ(conversion.resumen().filasDe("ASIGNOMT.DBF"), 7u);
+    EXPECT_EQ(conversion.resumen().filasDe("ASIGNOMT"), 7u);
     EXPECT_THAT(conversion.resumen().omitidos,
                 ElementsAre(Pair("registros con menos de dos datos (ACTIVIDADES)", 1u)));
     // Activity codes are Velmora's own: they never block a subject's code.

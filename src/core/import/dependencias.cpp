@@ -13,7 +13,8 @@ namespace {
 
 using dbf::FieldType;
 
-constexpr const char* kTabla = "AULAT.DBF";
+constexpr const char* kTabla = "AULAT";
+constexpr const char* kArchivo = "AULAT.DBF";
 
 const std::vector<dbf::FieldDef> kCampos = {
     Caracter("ABREV", 10),
@@ -26,7 +27,7 @@ const std::vector<dbf::FieldDef> kCampos = {
 } // namespace
 
 void TransformarDependencias(ContextoImportacion& contexto) {
-    const auto archivo = contexto.tabla(kTabla);
+    const auto archivo = contexto.tabla(kArchivo);
     dbf::CreateTable(archivo, kCampos);
     dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
     // Holds the codes whole; the table cuts them to its width, so two long

@@ -12,7 +12,8 @@ namespace {
 
 using dbf::FieldType;
 
-constexpr const char* kTabla = "PROFT.DBF";
+constexpr const char* kTabla = "PROFT";
+constexpr const char* kArchivo = "PROFT.DBF";
 
 const std::vector<dbf::FieldDef> kCampos = {
     Caracter("ABREV", 10),
@@ -32,7 +33,7 @@ std::string Inicial(const Registro& registro, std::size_t posicion) {
 } // namespace
 
 void TransformarEmpleados(ContextoImportacion& contexto) {
-    const auto archivo = contexto.tabla(kTabla);
+    const auto archivo = contexto.tabla(kArchivo);
     dbf::CreateTable(archivo, kCampos);
     dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
     RegistroCodigos codigos(Comparacion::SinMayusculas);

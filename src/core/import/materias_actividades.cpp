@@ -13,7 +13,8 @@ namespace {
 
 using dbf::FieldType;
 
-constexpr const char* kTabla = "ASIGNOMT.DBF";
+constexpr const char* kTabla = "ASIGNOMT";
+constexpr const char* kArchivo = "ASIGNOMT.DBF";
 
 const std::vector<dbf::FieldDef> kCampos = {
     Caracter("COD", 10),
@@ -45,7 +46,7 @@ std::string CodigoBase(const std::string& nombre) {
 } // namespace
 
 void TransformarMaterias(ContextoImportacion& contexto) {
-    const auto archivo = contexto.tabla(kTabla);
+    const auto archivo = contexto.tabla(kArchivo);
     dbf::CreateTable(archivo, kCampos);
     dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
     std::size_t filas = 0;
@@ -85,7 +86,7 @@ void TransformarMaterias(ContextoImportacion& contexto) {
 // Activities bring their own codes: they are written as they come, after the
 // subjects, without touching the subject-code registries.
 void TransformarActividades(ContextoImportacion& contexto) {
-    dbf::Table tabla(contexto.tabla(kTabla), dbf::OpenMode::Exclusive);
+    dbf::Table tabla(contexto.tabla(kArchivo), dbf::OpenMode::Exclusive);
     std::size_t filas = tabla.recordCount();
 
     for (const auto& registro : LeerRegistrosValidos(contexto, "ACTIVIDADES")) {
