@@ -90,7 +90,7 @@ private:
 };
 
 fs::path ArchivoIni(const fs::path& programa) {
-    return platform::ResolveNoCase(programa.parent_path(), "Horavant.ini");
+    return platform::ResolveNoCase(fs::absolute(programa).parent_path(), "Horavant.ini");
 }
 
 void OlvidarResultadoAnterior(const fs::path& ini) {

@@ -23,7 +23,8 @@ std::optional<std::size_t> MenosCargado(const std::vector<std::size_t>& candidat
 
 std::vector<std::size_t> ConCodigo(std::vector<std::size_t> indices,
                                    const std::vector<Profesor>& profesores) {
-    std::erase_if(indices, [&](std::size_t i) { return text::AllTrim(profesores[i].codigo).empty(); });
+    std::erase_if(indices,
+                  [&](std::size_t i) { return text::AllTrim(profesores[i].codigo).empty(); });
     return indices;
 }
 
