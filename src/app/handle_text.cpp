@@ -6,7 +6,7 @@ std::optional<std::uint32_t> LeerManejador(const std::string& digitos) {
     if (digitos.empty() || digitos.size() > 8) return std::nullopt;
     std::uint32_t valor = 0;
     for (const char c : digitos) {
-        std::uint32_t cifra;
+        std::uint32_t cifra = 0;
         if (c >= '0' && c <= '9') cifra = static_cast<std::uint32_t>(c - '0');
         else if (c >= 'a' && c <= 'f') cifra = static_cast<std::uint32_t>(c - 'a' + 10);
         else if (c >= 'A' && c <= 'F') cifra = static_cast<std::uint32_t>(c - 'A' + 10);

@@ -160,6 +160,7 @@ protected:
         auto entorno = QProcessEnvironment::systemEnvironment();
         entorno.insert("DISPLAY", x->pantalla());
         entorno.insert("QT_QPA_PLATFORM", "xcb");
+        entorno.insert("LSAN_OPTIONS", "suppressions=" TT_APP_LSAN_SUPPRESSIONS);
         programa.setProcessEnvironment(entorno);
         programa.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         programa.start(QString::fromStdString((instalacion / "TransTavoraVelmora").string()),
