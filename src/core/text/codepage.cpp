@@ -19,18 +19,6 @@ constexpr char32_t kTramo80[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
 };
 
-char32_t CodigoDe(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) return kTramo80[byte - 0x80];
-    return byte;
-}
-
-char ByteDe(char32_t codigo) {
-    if (codigo < 0x80 || (codigo >= 0xA0 && codigo <= 0xFF)) return static_cast<char>(codigo);
-    for (std::size_t i = 0; i < std::size(kTramo80); ++i)
-        if (kTramo80[i] == codigo) return static_cast<char>(0x80 + i);
-    return kSustituto;
-}
-
 // Reads the UTF-8 character at `pos` and moves past it. A malformed sequence
 // gives nullopt and moves past its longest well-formed start only, so the
 // character after a broken one survives. Overlong forms, surrogates and code
@@ -84,6 +72,27 @@ void EscribirUtf8(std::string& destino, char32_t codigo) {
         destino += static_cast<char>(0x80 | ((codigo >> 6) & 0x3F));
         destino += static_cast<char>(0x80 | (codigo & 0x3F));
     }
+}
+
+} // namespace
+
+char32_t CodigoDe(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kTramo80[byte - 0x80];
+    return byte;
+}
+
+int ByteWindows1252(char32_t codigo) {
+    if (codigo < 0x80 || (codigo >= 0xA0 && codigo <= 0xFF)) return static_cast<int>(codigo);
+    for (std::size_t i = 0; i < std::size(kTramo80); ++i)
+        if (kTramo80[i] == codigo) return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+namespace {
+
+char ByteDe(char32_t codigo) {
+    const int byte = ByteWindows1252(codigo);
+    return byte < 0 ? kSustituto : static_cast<char>(byte);
 }
 
 } // namespace

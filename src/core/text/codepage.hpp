@@ -17,4 +17,10 @@ std::string Narrow(std::string_view utf8);
 // the platform's conversion does, so a round trip never loses a byte.
 std::string Widen(std::string_view ansi);
 
+// The code point of one Windows-1252 byte, and the byte of a code point
+// (-1 when the code page cannot hold it). Shared with the XML layer's
+// Windows-1252 encoder so both use one table.
+char32_t CodigoDe(unsigned char byte);
+int ByteWindows1252(char32_t codigo);
+
 } // namespace tt::text

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,9 +50,12 @@ public:
 
 private:
     friend class Document;
-    Node(_xmlNode* n, Document* d) : node_(n), doc_(d) {}
+    explicit Node(_xmlNode* n) : node_(n) {}
+    // The Document that owns this node (found through the libxml2 document,
+    // so handles survive moving the Document).
+    Document& owner() const;
+    _xmlNode* checked() const; // throws tt::Error for an empty handle
     _xmlNode* node_ = nullptr;
-    Document* doc_ = nullptr;
 };
 
 using NodeList = std::vector<Node>;
@@ -73,10 +75,12 @@ public:
     Document(Document&&) noexcept;
     Document& operator=(Document&&) noexcept;
 
-    // Loads a file, replacing the current content. Never throws for bad input:
-    // a file that is missing, not well-formed, or declares entities leaves the
-    // document empty and reports why. Text nodes made only of white space are
-    // dropped, so layout does not change the tree.
+    // Loads a file, replacing the current content (handles to the old content
+    // become invalid). Never throws for bad input: a file that is missing, not
+    // well-formed, or declares entities leaves the document empty and reports
+    // why. Text nodes made only of white space are dropped, so layout does not
+    // change the tree; xml:space="preserve" keeps them, and CDATA sections are
+    // kept as they are.
     LoadResult load(const std::filesystem::path& file);
 
     NodeList selectNodes(const std::string& xpath) const;
@@ -94,7 +98,8 @@ public:
 
     // Writes the whole document (prolog included) in the encoding its loaded
     // declaration named, UTF-8 when none; characters that encoding cannot hold
-    // become character references. Written to a temporary file beside the
+    // become character references. A document loaded without an XML
+    // declaration is written without one. Written to a temporary file beside the
     // target and renamed into place, so a failed save leaves no partial file.
     // Throws tt::Error on failure.
     void save(const std::filesystem::path& file) const;
@@ -106,9 +111,12 @@ public:
 
 private:
     friend class Node;
-    void adopt(_xmlNode* n); // remembers detached nodes so they are freed
+    void adopt(_xmlNode* n);   // remembers a detached node so it is freed
+    void reclaim(_xmlNode* n); // forgets it again when it joins a tree
     NodeList select(_xmlNode* context, const std::string& xpath) const;
+    void reset(_xmlDoc* doc, bool declared); // frees the current content
     _xmlDoc* doc_ = nullptr;
+    bool declared_ = false; // the loaded file began with an XML declaration
     std::vector<_xmlNode*> detached_;
 };
 
