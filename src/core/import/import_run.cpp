@@ -4,14 +4,14 @@
 #include "import/import_context.hpp"
 #include "import/staging_folder.hpp"
 #include "platform/folder_lock.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 #include "platform/xml/xml_document.hpp"
 
 namespace tt::importer {
 
 namespace fs = std::filesystem;
-using platform::TextoRuta;
+using platform::DisplayPath;
 
 namespace {
 
@@ -26,13 +26,13 @@ xml::Document CargarExportacion(const fs::path& archivo) {
     xml::Document documento;
     const auto carga = documento.load(archivo);
     if (!carga.ok) {
-        std::string mensaje = "El archivo " + TextoRuta(archivo) + " no es un XML v\xC3\xA1lido";
+        std::string mensaje = "El archivo " + DisplayPath(archivo) + " no es un XML v\xC3\xA1lido";
         if (carga.line > 0) mensaje += " (l\xC3\xADnea " + std::to_string(carga.line) + ")";
         throw Error(mensaje + ": " + carga.message + ". No se ha cambiado ninguna tabla.");
     }
     // Going on with the wrong document would wipe every working table.
     if (!documento.selectSingleNode("/SERVICIO/BLOQUE_DATOS"))
-        throw Error("El archivo " + TextoRuta(archivo) +
+        throw Error("El archivo " + DisplayPath(archivo) +
                     " no es una exportaci\xC3\xB3n de Velmora: falta SERVICIO/BLOQUE_DATOS. "
                     "No se ha cambiado ninguna tabla.");
     return documento;
@@ -54,7 +54,7 @@ ResultadoImportacion EjecutarImportacion(const ParametrosImportacion& p) {
         return resultado;
     }
     if (!fs::is_directory(p.carpetaTrabajo, ec))
-        throw Error("No existe la carpeta de trabajo de Horavant " + TextoRuta(p.carpetaTrabajo) +
+        throw Error("No existe la carpeta de trabajo de Horavant " + DisplayPath(p.carpetaTrabajo) +
                     ".");
 
     platform::FolderLock cerrojo(p.carpetaTrabajo);

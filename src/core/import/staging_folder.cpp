@@ -7,12 +7,12 @@
 
 #include "error.hpp"
 #include "platform/file_lock.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 
 namespace tt::importer {
 
 namespace fs = std::filesystem;
-using platform::TextoRuta;
+using platform::DisplayPath;
 
 namespace {
 
@@ -30,10 +30,10 @@ fs::path CarpetaNueva(const fs::path& dentroDe, const std::string& prefijo) {
         std::error_code ec;
         if (fs::create_directory(candidata, ec)) return candidata;
         if (ec && !fs::exists(candidata))
-            throw Error("No se puede crear una carpeta en " + TextoRuta(dentroDe) + ": " +
+            throw Error("No se puede crear una carpeta en " + DisplayPath(dentroDe) + ": " +
                         ec.message());
     }
-    throw Error("No se puede crear una carpeta en " + TextoRuta(dentroDe) + ".");
+    throw Error("No se puede crear una carpeta en " + DisplayPath(dentroDe) + ".");
 }
 
 // Every entry of the working folder whose name is one of `nombres`, ignoring
@@ -76,7 +76,7 @@ void CarpetaProvisional::publicar(const std::vector<std::string>& obsoletos) {
     for (const auto& viejo : viejos) {
         auto cerrojo = platform::FileLock::tryLock(viejo, platform::FileLock::Kind::Exclusive);
         if (!cerrojo)
-            throw Error("La tabla " + TextoRuta(viejo) +
+            throw Error("La tabla " + DisplayPath(viejo) +
                         " est\xC3\xA1 abierta en otro programa. Ci\xC3\xA9rrelo y vuelva a "
                         "importar; no se ha cambiado ninguna tabla.");
         cerrojos.push_back(std::move(cerrojo));
@@ -111,7 +111,7 @@ void CarpetaProvisional::publicar(const std::vector<std::string>& obsoletos) {
         deshacer();
         std::error_code ec;
         fs::remove_all(respaldo, ec);
-        throw Error("No se han podido reemplazar las tablas de " + TextoRuta(carpetaTrabajo_) +
+        throw Error("No se han podido reemplazar las tablas de " + DisplayPath(carpetaTrabajo_) +
                     " (" + e.what() + "); se han dejado como estaban.");
     }
     std::error_code ec;

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace tt::xml {
+class Document;
+}
+
 namespace tt::importer {
 
 // Texts exactly as the document holds them (UTF-8, untrimmed), because the
@@ -35,5 +39,11 @@ public:
     // tt::Error to stop the run before anything changes.
     virtual std::string elegir(const OpcionesPlantilla& opciones) = 0;
 };
+
+// The code of the template to import (Windows-1252): position 0 of the only
+// JORNADAS_ESCOLARES record, trimmed; empty when there is none; with two or
+// more, the selector's answer trimmed of blanks and control characters.
+// Throws tt::Error when there is a choice to make and no selector to ask.
+std::string ElegirPlantilla(const xml::Document& documento, SelectorPlantilla* selector);
 
 } // namespace tt::importer

@@ -1,7 +1,7 @@
 #include "platform/folder_lock.hpp"
 
 #include "error.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,13 +17,13 @@ namespace tt::platform {
 namespace {
 
 Error Ocupada(const std::filesystem::path& folder) {
-    return Error("La carpeta de trabajo " + TextoRuta(folder) +
+    return Error("La carpeta de trabajo " + DisplayPath(folder) +
                  " est\xC3\xA1 siendo usada por otra ejecuci\xC3\xB3n de TransTavoraVelmora. "
                  "Espere a que termine y vuelva a intentarlo.");
 }
 
 Error NoSeAbre(const std::filesystem::path& folder) {
-    return Error("No se puede abrir la carpeta de trabajo " + TextoRuta(folder) + ".");
+    return Error("No se puede abrir la carpeta de trabajo " + DisplayPath(folder) + ".");
 }
 
 } // namespace
