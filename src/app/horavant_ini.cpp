@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "error.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 
 namespace tt::app {
@@ -121,7 +121,7 @@ void EscribirResultadoProceso(const fs::path& carpeta, int resultado) {
     const fs::path ruta = platform::ResolveNoCase(carpeta, kArchivoIni);
     const auto fallo = [&ruta](const char* accion) {
         return Error("No se puede " + std::string(accion) + " el archivo " +
-                     platform::TextoRuta(ruta) +
+                     platform::DisplayPath(ruta) +
                      " (compruebe que la carpeta existe y admite escritura). "
                      "Horavant no recibir\xC3\xA1 el resultado del proceso.");
     };

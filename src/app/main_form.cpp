@@ -14,7 +14,7 @@
 #include "app/qt_path.hpp"
 #include "app/window_look.hpp"
 #include "error.hpp"
-#include "platform/path_text.hpp"
+#include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 
 namespace tt::app {
@@ -166,11 +166,11 @@ void TMForm::Button1Click() {
     const auto ayuda = platform::FindNoCase(carpetaAplicacion_, kArchivoAyuda);
     if (!ayuda) {
         mensaje(std::string("No se encuentra el archivo de ayuda ") + kArchivoAyuda +
-                " en la carpeta " + platform::TextoRuta(carpetaAplicacion_) + ".");
+                " en la carpeta " + platform::DisplayPath(carpetaAplicacion_) + ".");
         return;
     }
     if (!servicios_.dialogos.abrirConVisor(TextoDeRuta(*ayuda)))
-        mensaje("No se puede abrir el archivo de ayuda " + platform::TextoRuta(*ayuda) +
+        mensaje("No se puede abrir el archivo de ayuda " + platform::DisplayPath(*ayuda) +
                 ": no hay ning\xC3\xBAn programa instalado para ver archivos .chm.");
 }
 
