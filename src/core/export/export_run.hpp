@@ -14,10 +14,19 @@ namespace tt::exporter {
 inline constexpr const char* kPeriodosNoEncontrado =
     "ATENCI\xC3\x93N - PERIODOS.DBF No encontrado - Importe de nuevo XML de VELMORA.";
 
-// The instant written in the output's `fecha`. The default reads the system
-// clock, or SOURCE_DATE_EPOCH when that variable is set.
-using Reloj = std::function<std::time_t()>;
-std::time_t RelojDelSistema();
+// The instant written in the output's `fecha`, and whether it is shown in UTC
+// rather than local time.
+struct Instante {
+    std::time_t segundos = 0;
+    bool utc = false;
+};
+
+// The default reads the system clock (local time), or SOURCE_DATE_EPOCH when
+// that variable is set (UTC, so that scripts and tests get the same output
+// wherever they run). A SOURCE_DATE_EPOCH that is not a whole number of
+// seconds throws tt::Error.
+using Reloj = std::function<Instante()>;
+Instante RelojDelSistema();
 
 struct ParametrosExportacion {
     std::filesystem::path archivoXml;     // ArchivoXML: the Velmora file imported earlier

@@ -26,9 +26,10 @@ xml::Document CargarExportacion(const fs::path& archivo) {
     xml::Document documento;
     const auto carga = documento.load(archivo);
     if (!carga.ok) {
-        std::string mensaje = "El archivo " + DisplayPath(archivo) + " no es un XML v\xC3\xA1lido";
-        if (carga.line > 0) mensaje += " (l\xC3\xADnea " + std::to_string(carga.line) + ")";
-        throw Error(mensaje + ": " + carga.message + ". No se ha cambiado ninguna tabla.");
+        // The reason names the file and the line already.
+        std::string mensaje = carga.message;
+        if (!mensaje.empty() && mensaje.back() != '.') mensaje += '.';
+        throw Error(mensaje + " No se ha cambiado ninguna tabla.");
     }
     // Going on with the wrong document would wipe every working table.
     if (!documento.selectSingleNode("/SERVICIO/BLOQUE_DATOS"))
