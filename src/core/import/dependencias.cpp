@@ -1,0 +1,57 @@
+// AULAT: one row per room, keeping Velmora's room key as the code whenever
+// it can, so that the timetable carries the key back.
+
+#include "import/field_defs.hpp"
+#include "import/import_context.hpp"
+#include "import/valid_records.hpp"
+#include "platform/dbf/dbf_table.hpp"
+#include "text/clipper.hpp"
+
+namespace tt::importer {
+
+namespace {
+
+using dbf::FieldType;
+
+constexpr const char* kTabla = "AULAT";
+constexpr const char* kArchivo = "AULAT.DBF";
+
+const std::vector<dbf::FieldDef> kCampos = {
+    Caracter("ABREV", 10),
+    Caracter("NOMBRE", 80),
+    Caracter("EDIFICIO", 1),
+    {"MAXALUM", FieldType::Integer, 0},
+    Caracter("DEPCENTRO", 10),
+};
+
+} // namespace
+
+void TransformarDependencias(ContextoImportacion& contexto) {
+    const auto archivo = contexto.tabla(kArchivo);
+    dbf::CreateTable(archivo, kCampos);
+    dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
+    // Holds the codes whole; the table cuts them to its width, so two long
+    // keys may still end up as the same stored code.
+    RegistroCodigos codigos(Comparacion::SinMayusculas);
+    std::size_t filas = 0;
+
+    for (const auto& registro : LeerRegistrosValidos(contexto, "DEPENDENCIAS")) {
+        const std::string nombre = registro.dato(1);
+        std::string codigo = registro.dato(0);
+        if (codigo.empty()) codigo = text::Left(nombre, 6);
+        if (codigos.contiene(codigo))
+            codigo = CodigoConSufijoLibre(codigos, codigo, RecorteSufijo::Ninguno);
+        codigos.agregar(codigo);
+
+        tabla.append();
+        tabla.setText("ABREV", codigo);
+        tabla.setText("NOMBRE", nombre);
+        tabla.setText("DEPCENTRO", "");
+        tabla.post();
+        ++filas;
+    }
+    tabla.close();
+    contexto.resumen.filas(kTabla, filas);
+}
+
+} // namespace tt::importer
