@@ -1,7 +1,10 @@
 #include "app/program.hpp"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include "app/main_form.hpp"
 #include "app/native_host.hpp"
@@ -22,6 +25,12 @@ int EjecutarPrograma(int argc, char* argv[], Ejecutores& ejecutores) {
     // Embedded, the window is no top-level one, and closing a dialog would look
     // like closing the last window; the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The program speaks only Spanish, and so do Qt's own dialogs and buttons
+    // where the translation is installed.
+    QTranslator traduccionQt;
+    if (traduccionQt.load(QLocale(QLocale::Spanish, QLocale::Spain), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduccionQt);
 
     DialogosQt dialogos;
     std::filesystem::path carpetaAplicacion;
