@@ -43,21 +43,28 @@ public:
             motivo = "Xvfb is not installed";
             return nullptr;
         }
-        for (int numero = 90; numero < 190; ++numero) {
-            const std::string n = std::to_string(numero);
-            if (fs::exists("/tmp/.X" + n + "-lock") || fs::exists("/tmp/.X11-unix/X" + n)) continue;
-            auto servidor = std::unique_ptr<Xvfb>(new Xvfb(":" + n));
-            servidor->proceso_.start(programa, {servidor->pantalla(), "-screen", "0", "1024x768x24",
-                                                "-nolisten", "tcp"});
-            if (!servidor->proceso_.waitForStarted(5000)) {
-                motivo = "Xvfb could not be started";
+        // The server picks a free display and tells its number on stdout, so
+        // tests running side by side never share one.
+        auto servidor = std::unique_ptr<Xvfb>(new Xvfb);
+        servidor->proceso_.start(programa, {"-displayfd", "1", "-screen", "0", "1024x768x24",
+                                            "-nolisten", "tcp"});
+        if (!servidor->proceso_.waitForStarted(5000)) {
+            motivo = "Xvfb could not be started";
+            return nullptr;
+        }
+        while (!servidor->proceso_.canReadLine()) {
+            if (!servidor->proceso_.waitForReadyRead(10000)) {
+                motivo = "Xvfb did not report its display";
                 return nullptr;
             }
-            if (Esperar([&] { return servidor->conectar(); }, 10s) && servidor->conexion_)
-                return servidor;
         }
-        motivo = "no Xvfb display could be opened";
-        return nullptr;
+        servidor->pantalla_ = ":" + servidor->proceso_.readLine().trimmed().toStdString();
+        servidor->conexion_ = xcb_connect(servidor->pantalla_.c_str(), nullptr);
+        if (xcb_connection_has_error(servidor->conexion_)) {
+            motivo = "cannot connect to Xvfb on " + servidor->pantalla_;
+            return nullptr;
+        }
+        return servidor;
     }
 
     ~Xvfb() {
@@ -104,18 +111,7 @@ public:
     }
 
 private:
-    explicit Xvfb(std::string pantalla) : pantalla_(std::move(pantalla)) {}
-
-    bool conectar() {
-        if (proceso_.state() == QProcess::NotRunning) return true; // gave up on this display
-        auto* intento = xcb_connect(pantalla_.c_str(), nullptr);
-        if (xcb_connection_has_error(intento)) {
-            xcb_disconnect(intento);
-            return false;
-        }
-        conexion_ = intento;
-        return true;
-    }
+    Xvfb() = default;
 
     std::string titulo(xcb_window_t ventana) const {
         auto* propiedad = xcb_get_property_reply(
