@@ -33,7 +33,6 @@ public:
 
     int modoComando() const { return modoComando_; }
     int resultadoProceso() const { return resultadoProceso_; }
-    const std::filesystem::path& archivoXml() const { return archivoXml_; }
 
     void BExportarClick();
     void BImportarClick();

@@ -30,8 +30,7 @@ QLabel* CrearEtiquetaGranate(const QString& texto, int pixeles, QWidget* padre) 
 
 QString Texto(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-} // namespace
-
+// Without leading and trailing blanks and control characters.
 QString RecortarControles(const QString& texto) {
     qsizetype inicio = 0;
     qsizetype fin = texto.size();
@@ -39,6 +38,8 @@ QString RecortarControles(const QString& texto) {
     while (fin > inicio && texto[fin - 1].unicode() <= u' ') --fin;
     return texto.mid(inicio, fin - inicio);
 }
+
+} // namespace
 
 TPlantillas::TPlantillas(importer::OpcionesPlantilla opciones, QWidget* propietario)
     : QDialog(propietario, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

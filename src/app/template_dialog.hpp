@@ -44,7 +44,4 @@ private:
     QPushButton* bitBtnContinuar_;
 };
 
-// `texto` without leading and trailing blanks and control characters.
-QString RecortarControles(const QString& texto);
-
 } // namespace tt::app
