@@ -71,9 +71,11 @@ int MedirImportacion(const fs::path& xml, const fs::path& trabajo) {
         return 1;
     }
     std::printf("  importaci\xC3\xB3n: %8.3f s  pico %7.1f MB  filas:", segundos, MegasPico());
-    for (const auto& [tabla, filas] : resultado.resumen.filasPorTabla) std::printf(" %s %zu", tabla.c_str(), filas);
+    for (const auto& [tabla, filas] : resultado.resumen.filasPorTabla)
+        std::printf(" %s %zu", tabla.c_str(), filas);
     std::printf("\n");
-    for (const auto& [motivo, cuenta] : resultado.resumen.omitidos) std::printf("    omitidos: %zu %s\n", cuenta, motivo.c_str());
+    for (const auto& [motivo, cuenta] : resultado.resumen.omitidos)
+        std::printf("    omitidos: %zu %s\n", cuenta, motivo.c_str());
     return 0;
 }
 
@@ -135,7 +137,7 @@ int Medir(const fs::path& programa, bool conservar) {
                     tamano.profesores, tamano.unidades, tamano.materias, tamano.tramos, tamano.sesiones);
         const auto inicio = Reloj::now();
         tt::bench::EscribirExportacionVelmora(xml, tamano);
-        std::printf("  exportaci\xC3\xB3n de Velmora generada en %.2f s (XML %.1f MB)\n", Segundos(inicio),
+        std::printf("  XML de Velmora generado en %.2f s (%.1f MB)\n", Segundos(inicio),
                     static_cast<double>(fs::file_size(xml)) / (1024.0 * 1024.0));
         const std::string archivos = Citado(xml) + " " + Citado(trabajo);
         if (EnOtroProceso(programa, "--importar " + archivos) != 0 ||

@@ -35,48 +35,43 @@ const char* Uno(const char* const (&lista)[n], std::size_t i) {
 }
 
 const char* const kCatalogoMaterias[] = {
-    "Lengua Castellana y Literatura", "Matem\xC3\xA1ticas", "Ingl\xC3\xA9s", "Geograf\xC3\xAD" "a e Historia",
-    "Biolog\xC3\xAD" "a y Geolog\xC3\xAD" "a", "F\xC3\xADsica y Qu\xC3\xADmica", "Educaci\xC3\xB3n F\xC3\xADsica",
-    "M\xC3\xBAsica", "Educaci\xC3\xB3n Pl\xC3\xA1stica, Visual y Audiovisual", "Tecnolog\xC3\xAD" "a y Digitalizaci\xC3\xB3n",
-    "Franc\xC3\xA9s", "Religi\xC3\xB3n", "Atenci\xC3\xB3n Educativa", "Lat\xC3\xADn", "Griego", "Filosof\xC3\xAD" "a",
-    "Econom\xC3\xAD" "a", "Historia de Espa\xC3\xB1" "a", "Historia del Arte", "Dibujo T\xC3\xA9" "cnico",
-    "Qu\xC3\xADmica", "F\xC3\xADsica", "Biolog\xC3\xAD" "a", "Geolog\xC3\xAD" "a y Ciencias Ambientales",
-    "Matem\xC3\xA1ticas Aplicadas a las Ciencias Sociales", "Cultura Cl\xC3\xA1sica", "Computaci\xC3\xB3n y Rob\xC3\xB3tica",
-    "Tutor\xC3\xAD" "a", "Valores \xC3\x89ticos", "Psicolog\xC3\xAD" "a", "Empresa y Dise\xC3\xB1o de Modelos de Negocio",
-    "Literatura Universal", "Tecnolog\xC3\xAD" "a e Ingenier\xC3\xAD" "a", "Dibujo Art\xC3\xADstico", "An\xC3\xA1lisis Musical",
-    "Cultura Audiovisual", "Sistemas Inform\xC3\xA1ticos", "Bases de Datos", "Programaci\xC3\xB3n",
-    "Entornos de Desarrollo", "Lenguajes de Marcas", "Redes Locales", "Montaje y Mantenimiento de Equipos",
-    "Comunicaci\xC3\xB3n y Sociedad", "Ciencias Aplicadas", "Formaci\xC3\xB3n y Orientaci\xC3\xB3n Laboral",
-    "Proyecto Intermodular", "Segunda Lengua Extranjera"};
+    "Lengua Castellana y Literatura", "Matemáticas", "Inglés", "Geografía e Historia", "Biología y Geología",
+    "Física y Química", "Educación Física", "Música", "Educación Plástica, Visual y Audiovisual",
+    "Tecnología y Digitalización", "Francés", "Religión", "Atención Educativa", "Latín", "Griego", "Filosofía",
+    "Economía", "Historia de España", "Historia del Arte", "Dibujo Técnico", "Química", "Física", "Biología",
+    "Geología y Ciencias Ambientales", "Matemáticas Aplicadas a las Ciencias Sociales", "Cultura Clásica",
+    "Computación y Robótica", "Tutoría", "Valores Éticos", "Psicología",
+    "Empresa y Diseño de Modelos de Negocio", "Literatura Universal", "Tecnología e Ingeniería",
+    "Dibujo Artístico", "Análisis Musical", "Cultura Audiovisual", "Sistemas Informáticos", "Bases de Datos",
+    "Programación", "Entornos de Desarrollo", "Lenguajes de Marcas", "Redes Locales",
+    "Montaje y Mantenimiento de Equipos", "Comunicación y Sociedad", "Ciencias Aplicadas",
+    "Formación y Orientación Laboral", "Proyecto Intermodular", "Segunda Lengua Extranjera"};
 
 const char* const kActividades[] = {
-    "Guardia", "Guardia de recreo", "Reuni\xC3\xB3n de departamento", "Reuni\xC3\xB3n de equipo educativo",
-    "Tutor\xC3\xAD" "a con familias", "Coordinaci\xC3\xB3n de ciclo", "Jefatura de departamento", "Biblioteca",
-    "Atenci\xC3\xB3n al alumnado", "Mantenimiento de laboratorio", "Plan de lectura", "Coordinaci\xC3\xB3n TIC",
-    "Coordinaci\xC3\xB3n de convivencia", "Programa biling\xC3\xBC" "e", "Actividades extraescolares",
-    "Orientaci\xC3\xB3n", "Claustro", "Consejo escolar", "Formaci\xC3\xB3n del profesorado", "Apoyo a la direcci\xC3\xB3n"};
+    "Guardia", "Guardia de recreo", "Reunión de departamento", "Reunión de equipo educativo",
+    "Tutoría con familias", "Coordinación de ciclo", "Jefatura de departamento", "Biblioteca",
+    "Atención al alumnado", "Mantenimiento de laboratorio", "Plan de lectura", "Coordinación TIC",
+    "Coordinación de convivencia", "Programa bilingüe", "Actividades extraescolares", "Orientación",
+    "Claustro", "Consejo escolar", "Formación del profesorado", "Apoyo a la dirección"};
 
-const char* const kApellidos[] = {
-    "Garc\xC3\xAD" "a", "Fern\xC3\xA1ndez", "L\xC3\xB3pez", "Mart\xC3\xADnez", "P\xC3\xA9rez", "Rodr\xC3\xADguez",
-    "G\xC3\xB3mez", "Nu\xC3\xB1" "ez", "S\xC3\xA1nchez", "D\xC3\xAD" "az", "Moreno", "\xC3\x81lvarez", "Romero",
-    "Alonso", "Guti\xC3\xA9rrez", "Navarro", "Torres", "Dom\xC3\xADnguez", "V\xC3\xA1zquez", "Ramos"};
-const char* const kNombres[] = {"Ana",    "Jos\xC3\xA9", "Luc\xC3\xAD" "a", "Iv\xC3\xA1n", "Marta",  "\xC3\x93scar",
-                                "Carmen", "Javier",     "Elena",          "Manuel",     "Roc\xC3\xADo", "Pablo",
-                                "Isabel", "Antonio",    "In\xC3\xA9s",    "Sergio"};
-const char* const kDepartamentos[] = {
-    "Lengua", "Matem\xC3\xA1ticas", "Ingl\xC3\xA9s", "Geograf\xC3\xAD" "a e Historia", "Ciencias Naturales",
-    "F\xC3\xADsica y Qu\xC3\xADmica", "Educaci\xC3\xB3n F\xC3\xADsica", "M\xC3\xBAsica", "Dibujo", "Tecnolog\xC3\xAD" "a",
-    "Inform\xC3\xA1tica", "Orientaci\xC3\xB3n"};
-const char* const kEspacios[] = {"Aula", "Aula", "Laboratorio", "Taller", "Aula de inform\xC3\xA1tica"};
+const char* const kApellidos[] = {"García", "Fernández", "López", "Martínez", "Pérez", "Rodríguez", "Gómez",
+                                  "Núñez", "Sánchez", "Díaz", "Moreno", "Álvarez", "Romero", "Alonso",
+                                  "Gutiérrez", "Navarro", "Torres", "Domínguez", "Vázquez", "Ramos"};
+const char* const kNombres[] = {"Ana",   "José",   "Lucía", "Iván",  "Marta",  "Óscar",   "Carmen", "Javier",
+                                "Elena", "Manuel", "Rocío", "Pablo", "Isabel", "Antonio", "Inés",   "Sergio"};
+const char* const kDepartamentos[] = {"Lengua", "Matemáticas", "Inglés", "Geografía e Historia",
+                                      "Ciencias Naturales", "Física y Química", "Educación Física", "Música",
+                                      "Dibujo", "Tecnología", "Informática", "Orientación"};
+const char* const kEspacios[] = {"Aula", "Aula", "Laboratorio", "Taller", "Aula de informática"};
 
 // Courses come in fours (1º to 4º) per line of studies.
 struct Estudios {
     const char* nombre;
     const char* abreviatura;
 };
-const Estudios kEstudios[] = {{"Educaci\xC3\xB3n Secundaria Obligatoria", "ESO"},
+const Estudios kEstudios[] = {{"Educación Secundaria Obligatoria", "ESO"},
                               {"Bachillerato", "Bach."},
-                              {"Formaci\xC3\xB3n Profesional", "FP"}};
+                              {"Formación Profesional", "FP"}};
 
 std::size_t NumeroCurso(std::size_t curso) { return curso % 4 + 1; }
 std::size_t Linea(std::size_t curso) { return curso / 4; }
@@ -92,8 +87,7 @@ std::string NombreUnidad(std::size_t unidad) {
     const std::size_t curso = unidad / kUnidadesPorCurso;
     const std::size_t linea = Linea(curso);
     const std::size_t letra = linea / std::size(kEstudios) * kUnidadesPorCurso + unidad % kUnidadesPorCurso;
-    return N(NumeroCurso(curso)) + "\xC2\xBA " + kEstudios[linea % std::size(kEstudios)].abreviatura + " " +
-           Letras(letra);
+    return N(NumeroCurso(curso)) + "º " + kEstudios[linea % std::size(kEstudios)].abreviatura + " " + Letras(letra);
 }
 
 // Catalogue subjects, a different run of them per course, then the course's
@@ -165,7 +159,7 @@ std::vector<Tramo> Tramos(const TamanoEscuela& t) {
     }
     for (std::size_t s = 0; s < 6; ++s) {
         const int inicio = 8 * 60 + static_cast<int>(s) * 50;
-        tramos.push_back({"JN" + N(s), N(s + 1) + "\xC2\xAA hora (junio)", inicio, inicio + 50, "J2"});
+        tramos.push_back({"JN" + N(s), N(s + 1) + "ª hora (junio)", inicio, inicio + 50, "J2"});
     }
     return tramos;
 }
@@ -200,7 +194,7 @@ void EscribirExportacionVelmora(const fs::path& archivo, const TamanoEscuela& t)
     doc.grupo("CURSOS_DEL_CENTRO", t.cursos());
     for (std::size_t c = 0; c < t.cursos(); ++c)
         doc.registro({N(ClaveCurso(c)),
-                      N(NumeroCurso(c)) + "\xC2\xBA de " + kEstudios[Linea(c) % std::size(kEstudios)].nombre});
+                      N(NumeroCurso(c)) + "º de " + kEstudios[Linea(c) % std::size(kEstudios)].nombre});
     doc.grupo("UNIDADES", t.unidades);
     for (std::size_t u = 0; u < t.unidades; ++u)
         doc.registro({N(700000 + u), NombreUnidad(u), N(ClaveCurso(u / kUnidadesPorCurso))});
@@ -239,7 +233,8 @@ void EscribirSolucion(const fs::path& carpeta, const TamanoEscuela& t) {
         for (; !diasHoras.eof(); diasHoras.next()) horas = std::max(horas, diasHoras.asInteger("HORA"));
     }
     if (profesores.empty() || asignaciones.empty() || actividades.empty() || aulas.empty() || horas == 0)
-        throw std::runtime_error("las tablas importadas no tienen profesores, asignaciones, actividades, aulas u horas");
+        throw std::runtime_error(
+            "las tablas importadas no tienen profesores, asignaciones, actividades, aulas u horas");
 
     std::mt19937 azar(20250901);
     const auto uno = [&azar](std::size_t n) { return static_cast<std::size_t>(azar() % n); };
