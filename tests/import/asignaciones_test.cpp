@@ -19,8 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using dbf::FieldDef;
 using dbf::FieldType;
-using testing::CrearTablaConFilas;
 using testing::CargarDocumentoVelmora;
+using testing::CrearTablaConFilas;
 using testing::ErrorOf;
 using testing::FilaTexto;
 using testing::FilasDe;

@@ -21,9 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using dbf::FieldType;
+using testing::CargarDocumentoVelmora;
 using testing::CrearNivelex;
 using testing::CrearTablaConFilas;
-using testing::CargarDocumentoVelmora;
 using testing::ErrorOf;
 using testing::FilaTexto;
 using testing::FilasDe;
