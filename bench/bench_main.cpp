@@ -1,16 +1,17 @@
-// tt-bench: export timings and peak memory on generated large schools.
+// tt-bench: import and export timings and peak memory on generated large
+// schools.
 //
 //   tt-bench [--conservar]      generates the schools and measures each run in
 //                               a process of its own, so every peak is that run's
-//   tt-bench --exportar XML DIR one export (used by the above)
+//   tt-bench --importar XML DIR one import, NIVELEX.DBF from beside this program
+//   tt-bench --exportar XML DIR one export (both used by the above)
 
 #include "export/export_run.hpp"
+#include "import/import_run.hpp"
+#include "platform/dbf/dbf_table.hpp"
 #include "platform/display_path.hpp"
 #include "platform/paths.hpp"
 #include "school_generator.hpp"
-#include "support/working_tables.hpp"
-
-#include "error.hpp"
 
 #include <chrono>
 #include <cstdio>
@@ -21,13 +22,7 @@
 #include <string>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows_api.hpp"
 #include <psapi.h>
 #else
 #include <sys/resource.h>
@@ -55,6 +50,34 @@ double MegasPico() {
 }
 
 double Segundos(Reloj::time_point desde) { return std::chrono::duration<double>(Reloj::now() - desde).count(); }
+
+class SelectorFijo : public tt::importer::SelectorPlantilla {
+public:
+    std::string elegir(const tt::importer::OpcionesPlantilla&) override { return tt::bench::kPlantillaElegida; }
+};
+
+int MedirImportacion(const fs::path& xml, const fs::path& trabajo) {
+    SelectorFijo selector;
+    tt::importer::ParametrosImportacion parametros;
+    parametros.archivoXml = xml;
+    parametros.carpetaTrabajo = trabajo;
+    parametros.carpetaAplicacion = tt::platform::ExecutableDir();
+    parametros.selector = &selector;
+    const auto inicio = Reloj::now();
+    const auto resultado = tt::importer::EjecutarImportacion(parametros);
+    const double segundos = Segundos(inicio);
+    if (resultado.desenlace != tt::importer::Desenlace::Finalizado) {
+        std::cerr << resultado.mensaje << '\n';
+        return 1;
+    }
+    std::printf("  importaci\xC3\xB3n: %8.3f s  pico %7.1f MB  filas:", segundos, MegasPico());
+    for (const auto& [tabla, filas] : resultado.resumen.filasPorTabla)
+        std::printf(" %s %zu", tabla.c_str(), filas);
+    std::printf("\n");
+    for (const auto& [motivo, cuenta] : resultado.resumen.omitidos)
+        std::printf("    omitidos: %zu %s\n", cuenta, motivo.c_str());
+    return 0;
+}
 
 int MedirExportacion(const fs::path& xml, const fs::path& trabajo) {
     tt::exporter::ParametrosExportacion parametros;
@@ -90,6 +113,14 @@ int EnOtroProceso(const fs::path& programa, const std::string& argumentos) {
 
 std::string Citado(const fs::path& ruta) { return "\"" + ruta.string() + "\""; }
 
+// The import must have written the rows the generated school calls for.
+bool FilasComoEsperadas(const fs::path& trabajo, const char* tabla, std::size_t esperadas) {
+    const std::size_t filas = tt::dbf::Table(trabajo / tabla, tt::dbf::OpenMode::Shared).recordCount();
+    if (filas == esperadas) return true;
+    std::fprintf(stderr, "%s tiene %zu filas; se esperaban %zu\n", tabla, filas, esperadas);
+    return false;
+}
+
 int Medir(const fs::path& programa, bool conservar) {
     std::random_device semilla;
     const fs::path raiz = fs::temp_directory_path() / ("tt-bench-" + std::to_string(semilla()));
@@ -106,13 +137,17 @@ int Medir(const fs::path& programa, bool conservar) {
                     tamano.profesores, tamano.unidades, tamano.materias, tamano.tramos, tamano.sesiones);
         const auto inicio = Reloj::now();
         tt::bench::EscribirExportacionVelmora(xml, tamano);
-        // Until the import run is complete, its tables come from the generator.
-        tt::testing::EscribirTablas(trabajo, tt::bench::TablasDeLaImportacion(tamano));
-        tt::bench::EscribirSolucion(trabajo, tamano);
-        std::printf("  datos generados en %.2f s (XML %.1f MB)\n", Segundos(inicio),
+        std::printf("  XML de Velmora generado en %.2f s (%.1f MB)\n", Segundos(inicio),
                     static_cast<double>(fs::file_size(xml)) / (1024.0 * 1024.0));
-        std::printf("  importaci\xC3\xB3n: no medida (la importaci\xC3\xB3n a\xC3\xBAn no est\xC3\xA1 completa)\n");
-        if (EnOtroProceso(programa, "--exportar " + Citado(xml) + " " + Citado(trabajo)) != 0) ++fallos;
+        const std::string archivos = Citado(xml) + " " + Citado(trabajo);
+        if (EnOtroProceso(programa, "--importar " + archivos) != 0 ||
+            !FilasComoEsperadas(trabajo, "ASIGT.DBF", tt::bench::FilasAsignaciones(tamano)) ||
+            !FilasComoEsperadas(trabajo, "DIASHORAST.DBF", tt::bench::FilasDiasHoras(tamano))) {
+            ++fallos;
+            continue;
+        }
+        tt::bench::EscribirSolucion(trabajo, tamano);
+        if (EnOtroProceso(programa, "--exportar " + archivos) != 0) ++fallos;
     }
     if (conservar)
         std::printf("Datos en %s\n", tt::platform::DisplayPath(raiz).c_str());
@@ -126,6 +161,7 @@ int Medir(const fs::path& programa, bool conservar) {
 int main(int argc, char** argv) {
     try {
         const std::string primero = argc > 1 ? argv[1] : "";
+        if (primero == "--importar" && argc == 4) return MedirImportacion(argv[2], argv[3]);
         if (primero == "--exportar" && argc == 4) return MedirExportacion(argv[2], argv[3]);
         if (argc == 1 || (argc == 2 && primero == "--conservar"))
             return Medir(tt::platform::ExecutableDir() / fs::path(argv[0]).filename(), argc == 2);

@@ -7,10 +7,7 @@
 #include "tool.hpp"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows_api.hpp"
 #include <shellapi.h>
 
 namespace {

@@ -4,6 +4,7 @@
 #include "platform/dbf/dbf_table.hpp"
 #include "platform/folder_lock.hpp"
 #include "text/codepage.hpp"
+#include "support/environment.hpp"
 #include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
 #include "support/working_tables.hpp"
@@ -55,22 +56,6 @@ Ejecucion Transtavora(const std::vector<std::string>& argumentos) {
     ejecucion.salida = ReadFile(capturas / "salida");
     ejecucion.errores = ReadFile(capturas / "errores");
     return ejecucion;
-}
-
-void PonerVariable(const char* nombre, const std::string& valor) {
-#ifdef _WIN32
-    _putenv_s(nombre, valor.c_str());
-#else
-    setenv(nombre, valor.c_str(), 1);
-#endif
-}
-
-void QuitarVariable(const char* nombre) {
-#ifdef _WIN32
-    _putenv_s(nombre, "");
-#else
-    unsetenv(nombre);
-#endif
 }
 
 // Every entry below dir, folders included, so that a leftover staging folder shows.
@@ -189,9 +174,10 @@ TEST_F(Importacion, PlantillaElegidaConTemplate) {
 
 TEST_F(Importacion, CarpetaDeTrabajoDelEntorno) {
     Escribir(Escuela());
-    PonerVariable("TRANSTAVORA_WORKDIR", trabajo_.string());
-    const auto r = Transtavora({"import", xml_.string(), "--app-dir", aplicacion_.string()});
-    QuitarVariable("TRANSTAVORA_WORKDIR");
+    const auto r = [&] {
+        EntornoTemporal workdir("TRANSTAVORA_WORKDIR", trabajo_.string().c_str());
+        return Transtavora({"import", xml_.string(), "--app-dir", aplicacion_.string()});
+    }();
     ASSERT_EQ(r.codigo, 0) << r.errores;
     EXPECT_EQ(Tabla("PROFT.DBF", {"ABREV"}), (Filas{{"ABC"}, {"ABC1"}}));
 }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 
 namespace tt::testing {
 
@@ -27,39 +26,7 @@ std::string Atributo(const xml::Node& nodo, const char* nombre) {
     return nodo.attribute(nombre).value_or("(sin " + std::string(nombre) + ")");
 }
 
-void FijarVariable(const std::string& nombre, const std::optional<std::string>& valor) {
-#ifdef _WIN32
-    _putenv_s(nombre.c_str(), valor ? valor->c_str() : "");
-#else
-    if (valor)
-        setenv(nombre.c_str(), valor->c_str(), 1);
-    else
-        unsetenv(nombre.c_str());
-#endif
-}
-
-std::optional<std::string> LeerVariable(const char* nombre) {
-#ifdef _WIN32
-    char* valor = nullptr;
-    std::size_t largo = 0;
-    if (_dupenv_s(&valor, &largo, nombre) != 0 || valor == nullptr) return std::nullopt;
-    std::string texto(valor);
-    std::free(valor);
-    return texto;
-#else
-    const char* valor = std::getenv(nombre);
-    return valor ? std::optional<std::string>(valor) : std::nullopt;
-#endif
-}
-
 } // namespace
-
-EntornoTemporal::EntornoTemporal(const char* nombre, const char* valor)
-    : nombre_(nombre), anterior_(LeerVariable(nombre)) {
-    FijarVariable(nombre_, valor ? std::optional<std::string>(valor) : std::nullopt);
-}
-
-EntornoTemporal::~EntornoTemporal() { FijarVariable(nombre_, anterior_); }
 
 std::string DocumentoVelmora() {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -4,11 +4,11 @@
 // read back in a form that failures show plainly.
 
 #include "export/export_run.hpp"
+#include "support/environment.hpp"
 #include "support/temp_dir.hpp"
 #include "support/working_tables.hpp"
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,19 +39,6 @@ public:
 
 private:
     TempDir raiz_;
-};
-
-// Sets (or, with nullptr, unsets) an environment variable for its lifetime.
-class EntornoTemporal {
-public:
-    EntornoTemporal(const char* nombre, const char* valor);
-    ~EntornoTemporal();
-    EntornoTemporal(const EntornoTemporal&) = delete;
-    EntornoTemporal& operator=(const EntornoTemporal&) = delete;
-
-private:
-    std::string nombre_;
-    std::optional<std::string> anterior_;
 };
 
 // HORARIOS_REGULARES of an output file: per teacher group a line

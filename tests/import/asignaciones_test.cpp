@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "dbf/dbf_test_support.hpp"
-#include "documento_velmora_prueba.hpp"
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
+#include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
-#include "tablas_prueba.hpp"
+#include "support/velmora_document.hpp"
 
 namespace tt::importer {
 namespace {
@@ -19,12 +19,12 @@ namespace {
 namespace fs = std::filesystem;
 using dbf::FieldDef;
 using dbf::FieldType;
+using testing::CargarDocumentoVelmora;
 using testing::CrearTablaConFilas;
-using testing::DocumentoVelmora;
 using testing::ErrorOf;
 using testing::FilaTexto;
-using testing::Filas;
-using testing::GrupoVelmora;
+using testing::FilasDe;
+using testing::GrupoXml;
 using testing::TempDir;
 
 const std::vector<FieldDef> kCamposMaterias = {Caracter("COD", 10), Caracter("NOMBRE", 80)};
@@ -46,7 +46,7 @@ protected:
     }
 
     ResumenImportacion Transformar(const std::vector<std::vector<std::string>>& materias) {
-        const auto documento = DocumentoVelmora({{"MATERIAS", materias}});
+        const auto documento = CargarDocumentoVelmora(dir / "exportacion.xml", {{"MATERIAS", materias}});
         ContextoImportacion contexto(documento, tablas, dir.path(), nullptr);
         TransformarAsignaciones(contexto);
         return contexto.resumen;
@@ -73,7 +73,7 @@ TEST_F(Asignaciones, OneRowPerSubjectAndUnitOfItsCourse) {
         for (const std::string grupo : {"A", "B", "C"})
             esperadas.push_back({codigos[m], "", "1" + grupo, "", "", "ESO", "1", grupo, "1111",
                                  "M" + std::to_string(m + 1), "C1", "1"});
-    EXPECT_EQ(Filas(tablas / "ASIGT.DBF", campos), esperadas);
+    EXPECT_EQ(FilasDe(tablas / "ASIGT.DBF", campos), esperadas);
     EXPECT_EQ(resumen.filasDe("ASIGT"), 15u);
 
     dbf::Table asignaciones(tablas / "ASIGT.DBF", dbf::OpenMode::Shared);
@@ -121,13 +121,13 @@ TEST_F(Asignaciones, SubjectsMatchByNameAndUnitsByExactCourseKey) {
             esperadas.push_back({caso.registro[1], par.substr(0, par.find('/')), par.substr(par.find('/') + 1)});
     }
     Transformar(materias);
-    EXPECT_EQ(Filas(tablas / "ASIGT.DBF", {"CLAVE", "CASIG", "CGRUP"}), esperadas);
+    EXPECT_EQ(FilasDe(tablas / "ASIGT.DBF", {"CLAVE", "CASIG", "CGRUP"}), esperadas);
 }
 
 TEST_F(Asignaciones, NoSubjectsGiveAnEmptyTable) {
     Preparar({}, {});
     Transformar({});
-    EXPECT_TRUE(Filas(tablas / "ASIGT.DBF", {"CASIG"}).empty());
+    EXPECT_TRUE(FilasDe(tablas / "ASIGT.DBF", {"CASIG"}).empty());
 }
 
 TEST_F(Asignaciones, NeedsTheTablesOfThisRun) {

@@ -75,4 +75,28 @@ TEST(CodigoConSufijoLibre, SinRecorteYSinDistinguirMayusculas) {
     EXPECT_EQ(CodigoConSufijoLibre(registro, "A1", RecorteSufijo::Ninguno), "A12");
 }
 
+// A search of a base goes on where the last one stopped: what it hands out
+// must still be the first free candidate counted from 1.
+TEST(CodigoConSufijoLibre, CadaBusquedaDaElPrimerCandidatoLibre) {
+    RegistroCodigos registro(Comparacion::SinMayusculas);
+    registro.agregar("BG");
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "BG", RecorteSufijo::OchoMasDos), "BG1");
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "BG", RecorteSufijo::OchoMasDos), "BG1")
+        << "an answer nobody took is still free";
+    registro.agregar("BG1");
+    registro.agregar("bg3"); // taken by another base, ahead of the search
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "BG", RecorteSufijo::OchoMasDos), "BG2");
+    registro.agregar("BG2");
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "BG", RecorteSufijo::OchoMasDos), "BG4");
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "bg", RecorteSufijo::OchoMasDos), "bg4")
+        << "another base, even one equal but for case, searches on its own";
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "BG", RecorteSufijo::Ninguno), "BG4")
+        << "the other cut searches on its own";
+
+    registro.vaciar();
+    registro.agregar("BG");
+    EXPECT_EQ(CodigoConSufijoLibre(registro, "BG", RecorteSufijo::OchoMasDos), "BG1")
+        << "an emptied registry starts again at 1";
+}
+
 } // namespace

@@ -1,15 +1,9 @@
 #include "conversion.hpp"
 
-#include <stdexcept>
-
 namespace tt::testing {
 
 Conversion::Conversion(const std::vector<GrupoXml>& grupos, Codificacion codificacion)
-    : contexto_(documento_, carpeta_.path(), carpeta_.path(), nullptr) {
-    const auto archivo = carpeta_ / "exportacion.xml";
-    WriteFile(archivo, DocumentoVelmora(grupos, codificacion));
-    const auto carga = documento_.load(archivo);
-    if (!carga.ok) throw std::runtime_error("test document does not load: " + carga.message);
-}
+    : documento_(CargarDocumentoVelmora(carpeta_ / "exportacion.xml", grupos, codificacion)),
+      contexto_(documento_, carpeta_.path(), carpeta_.path(), nullptr) {}
 
 } // namespace tt::testing

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "dbf/dbf_test_support.hpp"
-#include "documento_velmora_prueba.hpp"
 #include "import/import_context.hpp"
 #include "import/import_run.hpp"
+#include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
-#include "tablas_prueba.hpp"
+#include "support/velmora_document.hpp"
 #include "text/clipper.hpp"
 #include "text/codepage.hpp"
 
@@ -21,12 +21,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using dbf::FieldType;
+using testing::CargarDocumentoVelmora;
+using testing::CrearNivelex;
 using testing::CrearTablaConFilas;
-using testing::DocumentoVelmora;
 using testing::ErrorOf;
 using testing::FilaTexto;
-using testing::Filas;
-using testing::GrupoVelmora;
+using testing::FilasDe;
+using testing::GrupoXml;
 using testing::TempDir;
 
 const std::vector<std::string> kCamposCursos = {"ABREV", "TURNO", "NIVEL", "CURSO", "CLAVE", "ESTUD"};
@@ -40,25 +41,21 @@ protected:
         fs::create_directory(tablas);
         fs::create_directory(aplicacion);
         // NIVEL_ABREV wider than NIVEL, to see the cut on the way in.
-        CrearTablaConFilas(aplicacion / "NIVELEX.DBF",
-                           {{"X_OFERTAMATRIG", FieldType::Integer},
-                            {"NIVEL_ABREV", FieldType::Character, 10},
-                            {"ESTUDIO", FieldType::Character, 80}},
-                           {{"12", "ESO", kEso},
-                            {"13", "", "Estudios sin nivel"},
-                            {"14", "BACHILLER", "Bachillerato"},
-                            {"15", "FP", ""}});
+        CrearNivelex(aplicacion, {{12, "ESO", kEso},
+                                  {13, "", "Estudios sin nivel"},
+                                  {14, "BACHILLER", "Bachillerato"},
+                                  {15, "FP", ""}});
     }
 
-    ResumenImportacion Transformar(const std::vector<GrupoVelmora>& grupos) {
-        const auto documento = DocumentoVelmora(grupos);
+    ResumenImportacion Transformar(const std::vector<GrupoXml>& grupos) {
+        const auto documento = CargarDocumentoVelmora(dir / "exportacion.xml", grupos);
         ContextoImportacion contexto(documento, tablas, aplicacion, nullptr);
         TransformarCursosUnidades(contexto);
         return contexto.resumen;
     }
 
-    std::vector<FilaTexto> Cursos() const { return Filas(tablas / "CURSOST.DBF", kCamposCursos); }
-    std::vector<FilaTexto> Grupos() const { return Filas(tablas / "GRUPOST.DBF", kCamposGrupos); }
+    std::vector<FilaTexto> Cursos() const { return FilasDe(tablas / "CURSOST.DBF", kCamposCursos); }
+    std::vector<FilaTexto> Grupos() const { return FilasDe(tablas / "GRUPOST.DBF", kCamposGrupos); }
 
     TempDir dir;
     fs::path tablas = dir / "tablas";

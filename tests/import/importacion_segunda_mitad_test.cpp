@@ -8,23 +8,24 @@
 #include <vector>
 
 #include "dbf/dbf_test_support.hpp"
-#include "documento_velmora_prueba.hpp"
 #include "error.hpp"
 #include "import/import_run.hpp"
+#include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
-#include "tablas_prueba.hpp"
+#include "support/velmora_document.hpp"
 
 namespace tt::importer {
 namespace {
 
 namespace fs = std::filesystem;
 using dbf::FieldType;
+using testing::CrearNivelex;
 using testing::CrearTablaConFilas;
 using testing::DocumentoVelmora;
 using testing::ErrorOf;
 using testing::FilaTexto;
-using testing::Filas;
-using testing::GrupoVelmora;
+using testing::FilasDe;
+using testing::GrupoXml;
 using testing::Snapshot;
 using testing::TempDir;
 
@@ -40,7 +41,7 @@ struct Fallos {
     bool dosPlantillas = false;
 };
 
-std::vector<GrupoVelmora> Colegio(const Fallos& fallos) {
+std::vector<GrupoXml> Colegio(const Fallos& fallos) {
     std::vector<std::vector<std::string>> jornadas = {{"T", "Jornada", "01/09/2024", "30/06/2025"}};
     if (fallos.dosPlantillas) jornadas.push_back({"V", "Tarde", "01/09/2024", "30/06/2025"});
     return {
@@ -60,11 +61,7 @@ protected:
     void SetUp() override {
         fs::create_directory(trabajo);
         fs::create_directory(aplicacion);
-        CrearTablaConFilas(aplicacion / "NIVELEX.DBF",
-                           {{"X_OFERTAMATRIG", FieldType::Integer},
-                            {"NIVEL_ABREV", FieldType::Character, 5},
-                            {"ESTUDIO", FieldType::Character, 80}},
-                           {{"12", "ESO", "Educación Secundaria Obligatoria"}});
+        CrearNivelex(aplicacion, {{12, "ESO", "Educación Secundaria Obligatoria"}});
         // What an earlier import and Horavant left in the working folder.
         CrearTablaConFilas(trabajo / "CURSOST.DBF", {{"CLAVE", FieldType::Character, 10}}, {{"viejo"}});
         CrearTablaConFilas(trabajo / "DIASHORAST.DBF", {{"DIHO", FieldType::Character, 10}}, {{"11"}});
@@ -73,7 +70,7 @@ protected:
     }
 
     ResultadoImportacion Importar(const Fallos& fallos, SelectorPlantilla* selector = nullptr) {
-        DocumentoVelmora(Colegio(fallos)).save(archivo);
+        testing::WriteFile(archivo, DocumentoVelmora(Colegio(fallos)));
         return EjecutarImportacion({archivo, trabajo, aplicacion, selector});
     }
 
@@ -110,15 +107,15 @@ TEST_F(ImportacionSegundaMitad, AFinishedRunReplacesTheTables) {
     EXPECT_EQ(resultado.desenlace, Desenlace::Finalizado);
     EXPECT_EQ(resultado.mensaje, "Proceso finalizado");
 
-    EXPECT_EQ(Filas(trabajo / "CURSOST.DBF", {"NIVEL", "CLAVE"}), (std::vector<FilaTexto>{{"ESO", "12"}}));
-    EXPECT_EQ(Filas(trabajo / "GRUPOST.DBF", {"ABREV", "CLAVECURSO"}),
+    EXPECT_EQ(FilasDe(trabajo / "CURSOST.DBF", {"NIVEL", "CLAVE"}), (std::vector<FilaTexto>{{"ESO", "12"}}));
+    EXPECT_EQ(FilasDe(trabajo / "GRUPOST.DBF", {"ABREV", "CLAVECURSO"}),
               (std::vector<FilaTexto>{{"1º ESO A", "12"}, {"1º ESO B", "12"}}));
     // ASIGT joins the subject catalogue of the first converters with the units.
-    EXPECT_EQ(Filas(trabajo / "ASIGT.DBF", {"CLAVE", "CGRUP"}),
+    EXPECT_EQ(FilasDe(trabajo / "ASIGT.DBF", {"CLAVE", "CGRUP"}),
               (std::vector<FilaTexto>{{"M1", "1º ESO A"}, {"M1", "1º ESO B"}, {"M2", "1º ESO A"}, {"M2", "1º ESO B"}}));
-    EXPECT_EQ(Filas(trabajo / "DIASHORAST.DBF", {"DIHO"}).size(), 14u);
-    EXPECT_EQ(Filas(trabajo / "DIASHORAST2.DBF", {"ORDEN"}).size(), 14u);
-    EXPECT_EQ(Filas(trabajo / "PERIODOS.DBF", {"CJORNADA"}), (std::vector<FilaTexto>{{"T"}}));
+    EXPECT_EQ(FilasDe(trabajo / "DIASHORAST.DBF", {"DIHO"}).size(), 14u);
+    EXPECT_EQ(FilasDe(trabajo / "DIASHORAST2.DBF", {"ORDEN"}).size(), 14u);
+    EXPECT_EQ(FilasDe(trabajo / "PERIODOS.DBF", {"CJORNADA"}), (std::vector<FilaTexto>{{"T"}}));
     EXPECT_FALSE(fs::exists(trabajo / "JORNADAS.DBF"));
     EXPECT_EQ(testing::ReadFile(trabajo / "SOLUC.DBF"), "Horavant's solution");
     EXPECT_EQ(resultado.resumen.filasDe("ASIGT"), 4u);

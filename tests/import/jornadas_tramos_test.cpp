@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "dbf/dbf_test_support.hpp"
-#include "documento_velmora_prueba.hpp"
 #include "import/import_context.hpp"
+#include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
-#include "tablas_prueba.hpp"
+#include "support/velmora_document.hpp"
 
 namespace tt::importer {
 
@@ -41,11 +41,11 @@ using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::Return;
 using ::testing::StrictMock;
-using testing::DocumentoVelmora;
+using testing::CargarDocumentoVelmora;
 using testing::ErrorOf;
 using testing::FilaTexto;
-using testing::Filas;
-using testing::GrupoVelmora;
+using testing::FilasDe;
+using testing::GrupoXml;
 using testing::TempDir;
 
 class SelectorSimulado : public SelectorPlantilla {
@@ -86,20 +86,20 @@ protected:
     void SetUp() override { fs::create_directory(tablas); }
 
     // Runs the converter; returns the chosen template code.
-    std::string Transformar(const std::vector<GrupoVelmora>& grupos, SelectorPlantilla* selector = nullptr) {
-        const auto documento = DocumentoVelmora(grupos);
+    std::string Transformar(const std::vector<GrupoXml>& grupos, SelectorPlantilla* selector = nullptr) {
+        const auto documento = CargarDocumentoVelmora(dir / "exportacion.xml", grupos);
         ContextoImportacion contexto(documento, tablas, dir.path(), selector);
         TransformarJornadasTramos(contexto);
         resumen = contexto.resumen;
         return contexto.PlantillaElegida;
     }
 
-    std::vector<FilaTexto> DiasHoras() const { return Filas(tablas / "DIASHORAST.DBF", kCamposDiasHoras); }
+    std::vector<FilaTexto> DiasHoras() const { return FilasDe(tablas / "DIASHORAST.DBF", kCamposDiasHoras); }
     std::vector<FilaTexto> Provisional() const {
-        return Filas(tablas / "DIASHORAST2.DBF", Con(kCamposDiasHoras, "ORDEN"));
+        return FilasDe(tablas / "DIASHORAST2.DBF", Con(kCamposDiasHoras, "ORDEN"));
     }
     std::vector<FilaTexto> Periodos() const {
-        return Filas(tablas / "PERIODOS.DBF", {"CJORNADA", "JORNADA", "FECINI", "FECFIN"});
+        return FilasDe(tablas / "PERIODOS.DBF", {"CJORNADA", "JORNADA", "FECINI", "FECFIN"});
     }
 
     TempDir dir;

@@ -10,6 +10,7 @@
 #include "platform/dbf/dbf_table.hpp"
 #include "support/temp_dir.hpp"
 #include "text/codepage.hpp"
+#include "text/split.hpp"
 
 namespace {
 
@@ -17,17 +18,6 @@ namespace fs = std::filesystem;
 using tt::testing::ReadFile;
 using tt::testing::TempDir;
 using tt::testing::WriteFile;
-
-std::vector<std::string> Partir(const std::string& texto, char separador) {
-    std::vector<std::string> partes(1);
-    for (const char c : texto) {
-        if (c == separador)
-            partes.emplace_back();
-        else
-            partes.back() += c;
-    }
-    return partes;
-}
 
 // Every row as "key;level;studies" in UTF-8, the CSV's own form.
 std::vector<std::string> LineasDe(const fs::path& tabla) {
@@ -42,7 +32,7 @@ std::vector<std::string> LineasDe(const fs::path& tabla) {
 
 TEST(NivelexShipped, HoldsEveryLineOfItsSource) {
     const fs::path tabla = fs::path(TT_BIN_DIR) / "NIVELEX.DBF";
-    auto lineas = Partir(ReadFile(TT_NIVELEX_CSV), '\n');
+    auto lineas = tt::text::Partir(ReadFile(TT_NIVELEX_CSV), '\n');
     ASSERT_EQ(lineas.front(), "X_OFERTAMATRIG;NIVEL_ABREV;ESTUDIO");
     lineas.erase(lineas.begin());
     while (!lineas.empty() && lineas.back().empty()) lineas.pop_back();

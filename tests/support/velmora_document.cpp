@@ -1,6 +1,9 @@
 #include "support/velmora_document.hpp"
 
+#include "support/temp_dir.hpp"
 #include "text/codepage.hpp"
+
+#include <stdexcept>
 
 namespace tt::testing {
 
@@ -19,6 +22,14 @@ std::string Escapado(const std::string& texto) {
     return resultado;
 }
 
+// A parser drops text made only of blanks unless told to keep it; a test that
+// writes such a field means the blanks to reach the converter.
+std::string AperturaDato(const std::string& texto) {
+    const bool soloBlancos =
+        !texto.empty() && texto.find_first_not_of(" \t\r\n") == std::string::npos;
+    return soloBlancos ? "<dato xml:space=\"preserve\">" : "<dato>";
+}
+
 } // namespace
 
 std::string DocumentoVelmora(const std::vector<GrupoXml>& grupos, Codificacion codificacion) {
@@ -27,7 +38,7 @@ std::string DocumentoVelmora(const std::vector<GrupoXml>& grupos, Codificacion c
         xml += "  <grupo_datos seq=\"" + grupo.seq + "\">\n";
         for (const auto& registro : grupo.registros) {
             xml += "   <grupo_datos>";
-            for (const auto& dato : registro) xml += "<dato>" + Escapado(dato) + "</dato>";
+            for (const auto& dato : registro) xml += AperturaDato(dato) + Escapado(dato) + "</dato>";
             xml += "</grupo_datos>\n";
         }
         xml += "  </grupo_datos>\n";
@@ -37,6 +48,15 @@ std::string DocumentoVelmora(const std::vector<GrupoXml>& grupos, Codificacion c
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + xml;
     // Windows-1252 agrees with ISO-8859-1 on every letter the tests use.
     return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n" + text::Narrow(xml);
+}
+
+xml::Document CargarDocumentoVelmora(const std::filesystem::path& archivo, const std::vector<GrupoXml>& grupos,
+                                     Codificacion codificacion) {
+    WriteFile(archivo, DocumentoVelmora(grupos, codificacion));
+    xml::Document documento;
+    const auto carga = documento.load(archivo);
+    if (!carga.ok) throw std::runtime_error("test document does not load: " + carga.message);
+    return documento;
 }
 
 } // namespace tt::testing

@@ -1,62 +1,20 @@
 #include "platform/paths.hpp"
 
+#include "support/environment.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tt::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using tt::testing::EntornoTemporal;
 using tt::testing::TempDir;
 using tt::testing::WriteFile;
-
-std::optional<std::string> LeerVariable(const std::string& nombre) {
-#ifdef _WIN32
-    char* valor = nullptr;
-    std::size_t largo = 0;
-    if (_dupenv_s(&valor, &largo, nombre.c_str()) != 0 || valor == nullptr) return std::nullopt;
-    std::string copia(valor);
-    std::free(valor);
-    return copia;
-#else
-    const char* valor = std::getenv(nombre.c_str());
-    if (valor == nullptr) return std::nullopt;
-    return std::string(valor);
-#endif
-}
-
-void PonerVariable(const std::string& nombre, const char* valor) {
-#ifdef _WIN32
-    _putenv_s(nombre.c_str(), valor ? valor : ""); // an empty value removes it
-#else
-    if (valor) setenv(nombre.c_str(), valor, 1);
-    else unsetenv(nombre.c_str());
-#endif
-}
-
-// Sets (or, with nullptr, removes) a variable of the environment and puts the
-// previous value back when it goes.
-class VariableTemporal {
-public:
-    VariableTemporal(std::string nombre, const char* valor)
-        : nombre_(std::move(nombre)), previo_(LeerVariable(nombre_)) {
-        PonerVariable(nombre_, valor);
-    }
-    ~VariableTemporal() { PonerVariable(nombre_, previo_ ? previo_->c_str() : nullptr); }
-    VariableTemporal(const VariableTemporal&) = delete;
-    VariableTemporal& operator=(const VariableTemporal&) = delete;
-
-private:
-    std::string nombre_;
-    std::optional<std::string> previo_;
-};
 
 TEST(TextPaths, DefaultWorkDirSegunElEntorno) {
     struct Caso {
@@ -83,18 +41,18 @@ TEST(TextPaths, DefaultWorkDirSegunElEntorno) {
 #endif
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
-        VariableTemporal workdir("TRANSTAVORA_WORKDIR", caso.workdir);
-        VariableTemporal wineprefix("WINEPREFIX", caso.wineprefix);
-        VariableTemporal home("HOME", caso.home);
+        EntornoTemporal workdir("TRANSTAVORA_WORKDIR", caso.workdir);
+        EntornoTemporal wineprefix("WINEPREFIX", caso.wineprefix);
+        EntornoTemporal home("HOME", caso.home);
         EXPECT_EQ(DefaultWorkDir().string(), caso.esperada.string());
     }
 }
 
 #ifndef _WIN32
 TEST(TextPaths, DefaultWorkDirSinHomeUsaLaCuentaDelUsuario) {
-    VariableTemporal workdir("TRANSTAVORA_WORKDIR", nullptr);
-    VariableTemporal wineprefix("WINEPREFIX", nullptr);
-    VariableTemporal home("HOME", nullptr);
+    EntornoTemporal workdir("TRANSTAVORA_WORKDIR", nullptr);
+    EntornoTemporal wineprefix("WINEPREFIX", nullptr);
+    EntornoTemporal home("HOME", nullptr);
     const fs::path carpeta = DefaultWorkDir();
     EXPECT_TRUE(carpeta.is_absolute()) << carpeta.string();
     EXPECT_EQ(carpeta.parent_path().parent_path().filename().string(), ".wine") << carpeta.string();

@@ -16,6 +16,7 @@
 #include "platform/display_path.hpp"
 #include "text/codepage.hpp"
 #include "text/integer_conversion.hpp"
+#include "text/split.hpp"
 
 namespace {
 
@@ -31,17 +32,6 @@ struct Fila {
     std::string nivel;    // Windows-1252
     std::string estudio;  // Windows-1252
 };
-
-std::vector<std::string> Partir(const std::string& texto, char separador) {
-    std::vector<std::string> partes(1);
-    for (const char c : texto) {
-        if (c == separador)
-            partes.emplace_back();
-        else
-            partes.back() += c;
-    }
-    return partes;
-}
 
 std::string LeerArchivo(const fs::path& archivo) {
     std::ifstream entrada(archivo, std::ios::binary);
@@ -67,7 +57,7 @@ std::vector<Fila> LeerFilas(const fs::path& csv) {
     if (contenido.rfind("\xEF\xBB\xBF", 0) == 0) contenido.erase(0, 3);
     std::vector<Fila> filas;
     std::set<std::int32_t> ofertas;
-    const auto lineas = Partir(contenido, '\n');
+    const auto lineas = tt::text::Partir(contenido, '\n');
     for (std::size_t i = 0; i < lineas.size(); ++i) {
         std::string linea = lineas[i];
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
@@ -77,7 +67,7 @@ std::vector<Fila> LeerFilas(const fs::path& csv) {
             continue;
         }
         if (linea.empty()) continue;
-        const auto campos = Partir(linea, ';');
+        const auto campos = tt::text::Partir(linea, ';');
         if (campos.size() != 3) throw Error(donde + "se esperaban 3 campos separados por ';'");
         try {
             Fila fila{tt::text::ConvertirEntero(tt::text::Narrow(campos[0])),

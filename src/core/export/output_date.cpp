@@ -1,22 +1,16 @@
 #include "export/output_date.hpp"
 
 #include "error.hpp"
+#include "platform/environment.hpp"
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string_view>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows_api.hpp"
 #endif
 
 namespace tt::exporter {
@@ -26,21 +20,6 @@ namespace {
 constexpr const char* kVariableFecha = "SOURCE_DATE_EPOCH";
 // 9999-12-31 23:59:59 UTC: four-digit years only.
 constexpr long long kUltimoSegundo = 253402300799LL;
-
-std::optional<std::string> VariableDeEntorno(const char* nombre) {
-#ifdef _WIN32
-    char* valor = nullptr;
-    std::size_t largo = 0;
-    if (_dupenv_s(&valor, &largo, nombre) != 0 || valor == nullptr) return std::nullopt;
-    std::string texto(valor);
-    std::free(valor);
-    return texto;
-#else
-    const char* valor = std::getenv(nombre);
-    if (valor == nullptr) return std::nullopt;
-    return std::string(valor);
-#endif
-}
 
 // Seconds since 1970-01-01 UTC, written in decimal digits and nothing else.
 std::optional<std::time_t> SegundosDeEpoca(std::string_view texto) {
@@ -81,7 +60,7 @@ std::string Utf8(const wchar_t* ancho) {
 } // namespace
 
 Instante RelojDelSistema() {
-    const std::optional<std::string> fijada = VariableDeEntorno(kVariableFecha);
+    const std::optional<std::string> fijada = platform::VariableDeEntorno(kVariableFecha);
     // An empty value is the usual way of unsetting it in a shell.
     if (!fijada || fijada->empty()) return Instante{std::time(nullptr), false};
     const std::optional<std::time_t> segundos = SegundosDeEpoca(*fijada);

@@ -1,7 +1,5 @@
 #include "import/code_registry.hpp"
 
-#include <unordered_set>
-
 #include "text/clipper.hpp"
 
 namespace tt::importer {
@@ -23,21 +21,25 @@ std::string FormaOchoMasDos(const std::string& codigo) {
 
 std::string CodigoConSufijoLibre(const RegistroCodigos& registro, const std::string& base,
                                  RecorteSufijo recorte) {
-    std::unordered_set<std::string> formasProbadas;
-    bool agotadas = false;
-    for (long long k = 1;; ++k) {
-        const std::string numero = std::to_string(k);
+    auto& busqueda = registro.busquedas_[{recorte, base}];
+    if (busqueda.k > 0 && !registro.contiene(busqueda.respuesta)) return busqueda.respuesta;
+    for (;;) {
+        const std::string numero = std::to_string(++busqueda.k);
         std::string candidato;
-        if (!agotadas) {
+        if (!busqueda.agotadas) {
             candidato = base + numero;
             if (recorte == RecorteSufijo::OchoMasDos) {
                 candidato = FormaOchoMasDos(candidato);
-                agotadas = !formasProbadas.insert(candidato).second;
+                busqueda.agotadas = !busqueda.formasProbadas.insert(candidato).second;
+                if (busqueda.agotadas) busqueda.formasProbadas.clear();
             }
         }
-        if (agotadas)
+        if (busqueda.agotadas)
             candidato = text::Left(base, 10 - static_cast<int>(numero.size())) + numero;
-        if (!registro.contiene(candidato)) return candidato;
+        if (!registro.contiene(candidato)) {
+            busqueda.respuesta = candidato;
+            return candidato;
+        }
     }
 }
 

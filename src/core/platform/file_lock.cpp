@@ -6,10 +6,7 @@
 #include <algorithm>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.hpp"
 #else
 #include <cerrno>
 #include <fcntl.h>

@@ -4,7 +4,7 @@
 #include "platform/display_path.hpp"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/windows_api.hpp"
 #else
 #include <cerrno>
 #include <fcntl.h>
