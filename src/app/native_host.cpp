@@ -7,13 +7,7 @@
 #include <cstdio>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows_api.hpp"
 #elif defined(TT_APP_XCB)
 #include <cstdlib>
 #include <xcb/xcb.h>
