@@ -7,7 +7,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins libsimpleini-dev libxcb1-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libsimpleini-dev libxcb1-dev
   python3 python3-dbfread
   xvfb xauth xdotool x11-utils fonts-liberation fonts-dejavu-core
 )

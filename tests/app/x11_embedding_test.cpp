@@ -15,6 +15,7 @@
 #include <xcb/xcb.h>
 
 #include "support/temp_dir.hpp"
+#include "x11_windows.hpp"
 
 namespace tt::app {
 namespace {
@@ -100,30 +101,11 @@ public:
 
     // Whether a child of `padre` carries the title `titulo`.
     bool hijoConTitulo(xcb_window_t padre, const std::string& titulo) const {
-        auto* arbol = xcb_query_tree_reply(conexion_, xcb_query_tree(conexion_, padre), nullptr);
-        if (!arbol) return false;
-        bool hallado = false;
-        const xcb_window_t* hijos = xcb_query_tree_children(arbol);
-        for (int i = 0; i < xcb_query_tree_children_length(arbol) && !hallado; ++i)
-            hallado = titulo == this->titulo(hijos[i]);
-        std::free(arbol);
-        return hallado;
+        return tt::testing::HijoConTitulo(conexion_, padre, titulo).has_value();
     }
 
 private:
     Xvfb() = default;
-
-    std::string titulo(xcb_window_t ventana) const {
-        auto* propiedad = xcb_get_property_reply(
-            conexion_,
-            xcb_get_property(conexion_, 0, ventana, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-            nullptr);
-        if (!propiedad) return {};
-        std::string texto(static_cast<const char*>(xcb_get_property_value(propiedad)),
-                          static_cast<std::size_t>(xcb_get_property_value_length(propiedad)));
-        std::free(propiedad);
-        return texto;
-    }
 
     std::string pantalla_;
     QProcess proceso_;
