@@ -101,11 +101,14 @@ iniciar_xvfb() {
 
 # Waits for the visible window with exactly this title and gives it the
 # keyboard: with no window manager, the keys go where the focus is put.
+# Searched again and again rather than with --sync, since a window vanishing
+# in the middle of one search ends that xdotool with an X error.
 enfocar() {
-  local titulo="$1" id
-  id="$(timeout "$ESPERA" xdotool search --sync --onlyvisible --name "^${titulo}\$" 2>/dev/null | head -n 1)" ||
-    true
-  [ -n "$id" ] || fallo_ventana "la ventana \"$titulo\" no ha aparecido en ${ESPERA} s"
+  local titulo="$1" id="" limite=$((SECONDS + ESPERA))
+  until id="$(xdotool search --onlyvisible --name "^${titulo}\$" 2>/dev/null | head -n 1)" && [ -n "$id" ]; do
+    [ "$SECONDS" -lt "$limite" ] || fallo_ventana "la ventana \"$titulo\" no ha aparecido en ${ESPERA} s"
+    sleep 0.2
+  done
   timeout "$ESPERA" xdotool windowfocus --sync "$id" ||
     fallo_ventana "no se puede dar el foco a la ventana \"$titulo\""
   sleep 0.2
