@@ -54,7 +54,8 @@ echo "   Carpeta de la demostración: $DEMO"
 
 # --- The X session and the window's answers (--window) ----------------------
 XVFB_PID=""
-LANZADOR_PID=""
+LANZADOR_PID=""      # the running horavant-standin launch
+REGISTRO_LANZADOR="" # and where its output goes
 
 limpiar() {
   # The launcher runs in a session of its own, so its group holds the window too.
@@ -101,11 +102,18 @@ iniciar_xvfb() {
 
 # Waits for the visible window with exactly this title and gives it the
 # keyboard: with no window manager, the keys go where the focus is put.
+# Searched again and again rather than with --sync, since a window vanishing
+# in the middle of one search ends that xdotool with an X error.
 enfocar() {
-  local titulo="$1" id
-  id="$(timeout "$ESPERA" xdotool search --sync --onlyvisible --name "^${titulo}\$" 2>/dev/null | head -n 1)" ||
-    true
-  [ -n "$id" ] || fallo_ventana "la ventana \"$titulo\" no ha aparecido en ${ESPERA} s"
+  local titulo="$1" id="" limite=$((SECONDS + ESPERA))
+  until id="$(xdotool search --onlyvisible --name "^${titulo}\$" 2>/dev/null | head -n 1)" && [ -n "$id" ]; do
+    if ! kill -0 "$LANZADOR_PID" 2>/dev/null; then
+      cat "$REGISTRO_LANZADOR" >&2
+      fallo "horavant-standin launch terminó antes de mostrar la ventana \"$titulo\""
+    fi
+    [ "$SECONDS" -lt "$limite" ] || fallo_ventana "la ventana \"$titulo\" no ha aparecido en ${ESPERA} s"
+    sleep 0.2
+  done
   timeout "$ESPERA" xdotool windowfocus --sync "$id" ||
     fallo_ventana "no se puede dar el foco a la ventana \"$titulo\""
   sleep 0.2
@@ -135,8 +143,9 @@ contestar_mensaje() {
 # horavant-standin launch ACTION, the dialogs answered along the way; prints
 # what the program left in Horavant.ini and fails unless it is 1.
 lanzar() {
-  local accion="$1" registro="$DEMO/launch-$1.log"
-  setsid "$BIN/horavant-standin" launch "$accion" --program "$PROGRAMA" >"$registro" 2>&1 &
+  local accion="$1"
+  REGISTRO_LANZADOR="$DEMO/launch-$1.log"
+  setsid "$BIN/horavant-standin" launch "$accion" --program "$PROGRAMA" >"$REGISTRO_LANZADOR" 2>&1 &
   LANZADOR_PID=$!
   contestar_archivo "$XML"
   if [ "$accion" = exportar ]; then contestar_plantillas; fi
@@ -152,13 +161,13 @@ lanzar() {
   wait "$LANZADOR_PID" || estado=$?
   LANZADOR_PID=""
   local valor
-  valor="$(sed -n 's/^Transformado: //p' "$registro")"
+  valor="$(sed -n 's/^Transformado: //p' "$REGISTRO_LANZADOR")"
   if [ "$estado" -ne 0 ] || [ -z "$valor" ]; then
-    cat "$registro" >&2
+    cat "$REGISTRO_LANZADOR" >&2
     fallo "horavant-standin launch $accion ha fallado"
   fi
   echo "   Horavant.ini [Transformadores] Transformado=$valor"
-  [ "$valor" = 1 ] || fallo "TransTavoraVelmora no terminó el proceso (Transformado=$valor); vea $registro"
+  [ "$valor" = 1 ] || fallo "TransTavoraVelmora no terminó el proceso (Transformado=$valor); vea $REGISTRO_LANZADOR"
 }
 
 # --- The journey ------------------------------------------------------------
