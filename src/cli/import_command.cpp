@@ -17,11 +17,13 @@ void EscribirResumen(const importer::ResumenImportacion& resumen, std::ostream& 
         salida << "  " << tabla << ": " << filas << "\n";
     if (resumen.omitidos.empty()) {
         salida << "Registros omitidos: ninguno\n";
-        return;
+    } else {
+        salida << "Registros omitidos:\n";
+        for (const auto& [motivo, cuenta] : resumen.omitidos)
+            salida << "  " << motivo << ": " << cuenta << "\n";
     }
-    salida << "Registros omitidos:\n";
-    for (const auto& [motivo, cuenta] : resumen.omitidos)
-        salida << "  " << motivo << ": " << cuenta << "\n";
+    for (const auto& [motivo, cuenta] : resumen.avisos)
+        salida << "Aviso: " << motivo << ": " << cuenta << "\n";
 }
 
 } // namespace

@@ -65,4 +65,27 @@ TEST(Dependencias, CamposQueQuedanEnBlanco) {
                 ElementsAre(Pair("registros con menos de dos datos (DEPENDENCIAS)", 2u)));
 }
 
+TEST(Dependencias, ClaveLargaRecortadaSeAvisa) {
+    Conversion conversion({{"DEPENDENCIAS",
+                            {{"EDIFICIO-B-201", "Aula 201"}, {"A1", "Aula 1"}, {"", "Laboratorio"},
+                             {"EDIFICIO-B-202", "Aula 202"}}}});
+    TransformarDependencias(conversion.contexto());
+    EXPECT_THAT(conversion.resumen().avisos,
+                ElementsAre(Pair(::testing::HasSubstr("recortados en AULAT"), 2u)));
+}
+
+TEST(Dependencias, SufijoQuePasaDeDiezSeAvisa) {
+    Conversion conversion({{"DEPENDENCIAS", {{"EDIFICIO-B", "Aula"}, {"EDIFICIO-B", "Aula bis"}}}});
+    TransformarDependencias(conversion.contexto());
+    // Ten characters fit; the second room's "EDIFICIO-B1" has eleven and is cut.
+    EXPECT_THAT(conversion.resumen().avisos,
+                ElementsAre(Pair(::testing::HasSubstr("recortados en AULAT"), 1u)));
+}
+
+TEST(Dependencias, ClavesQueCabenNoAvisan) {
+    Conversion conversion({{"DEPENDENCIAS", {{"EDIFICIO-B", "Aula"}, {"", "Laboratorio"}}}});
+    TransformarDependencias(conversion.contexto());
+    EXPECT_TRUE(conversion.resumen().avisos.empty());
+}
+
 } // namespace

@@ -16,8 +16,10 @@ using dbf::FieldType;
 constexpr const char* kTabla = "AULAT";
 constexpr const char* kArchivo = "AULAT.DBF";
 
+constexpr int kAnchoCodigo = 10;
+
 const std::vector<dbf::FieldDef> kCampos = {
-    Caracter("ABREV", 10),
+    Caracter("ABREV", kAnchoCodigo),
     Caracter("NOMBRE", 80),
     Caracter("EDIFICIO", 1),
     {"MAXALUM", FieldType::Integer, 0},
@@ -42,6 +44,11 @@ void TransformarDependencias(ContextoImportacion& contexto) {
         if (codigos.contiene(codigo))
             codigo = CodigoConSufijoLibre(codigos, codigo, RecorteSufijo::Ninguno);
         codigos.agregar(codigo);
+        // The export writes the stored code back as Velmora's room key, so a
+        // cut code would come back as a different key.
+        if (codigo.size() > static_cast<std::size_t>(kAnchoCodigo))
+            contexto.resumen.aviso("códigos de dependencia de más de 10 caracteres, recortados en "
+                                   "AULAT (la exportación devolverá la clave recortada)");
 
         tabla.append();
         tabla.setText("ABREV", codigo);

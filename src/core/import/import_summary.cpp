@@ -11,14 +11,22 @@ void ResumenImportacion::filas(const std::string& tabla, std::size_t numero) {
     filasPorTabla.emplace_back(tabla, numero);
 }
 
-void ResumenImportacion::omitido(const std::string& motivo) {
-    for (auto& [texto, cuenta] : omitidos)
+namespace {
+
+void Contar(std::vector<std::pair<std::string, std::size_t>>& cuentas, const std::string& motivo) {
+    for (auto& [texto, cuenta] : cuentas)
         if (texto == motivo) {
             ++cuenta;
             return;
         }
-    omitidos.emplace_back(motivo, 1);
+    cuentas.emplace_back(motivo, 1);
 }
+
+} // namespace
+
+void ResumenImportacion::omitido(const std::string& motivo) { Contar(omitidos, motivo); }
+
+void ResumenImportacion::aviso(const std::string& motivo) { Contar(avisos, motivo); }
 
 std::size_t ResumenImportacion::filasDe(const std::string& tabla) const {
     for (const auto& [nombre, cuenta] : filasPorTabla)

@@ -13,9 +13,12 @@ struct ResumenImportacion {
     std::vector<std::pair<std::string, std::size_t>> filasPorTabla;
     // Records left out, by reason (Spanish, as the report prints it).
     std::vector<std::pair<std::string, std::size_t>> omitidos;
+    // Rows written, but with something the user should check, by reason.
+    std::vector<std::pair<std::string, std::size_t>> avisos;
 
     void filas(const std::string& tabla, std::size_t numero);
     void omitido(const std::string& motivo);
+    void aviso(const std::string& motivo);
     std::size_t filasDe(const std::string& tabla) const;
 };
 
