@@ -9,6 +9,7 @@
 #include "dbf/dbf_test_support.hpp"
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
+#include "import/working_table_schemas.hpp"
 #include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
 #include "support/velmora_document.hpp"
@@ -28,10 +29,6 @@ using testing::GrupoXml;
 using testing::TempDir;
 
 const std::vector<FieldDef> kCamposMaterias = {Caracter("COD", 10), Caracter("NOMBRE", 80)};
-const std::vector<FieldDef> kCamposGrupos = {
-    Caracter("ABREV", 10), Caracter("TURNO", 1),  Caracter("NIVEL", 5),       Caracter("CURSO", 3),
-    Caracter("GRUPO", 2),  Caracter("CLAVE", 10), Caracter("CLAVECURSO", 10), Caracter("DESCRIP", 80),
-};
 
 class Asignaciones : public ::testing::Test {
 protected:
@@ -42,7 +39,7 @@ protected:
         CrearTablaConFilas(tablas / "ASIGNOMT.DBF", kCamposMaterias, materias);
         std::vector<FilaTexto> grupos;
         for (const auto& u : unidades) grupos.push_back({u[0], "", "ESO", "1", u[1], "K" + u[0], u[2], "ESO"});
-        CrearTablaConFilas(tablas / "GRUPOST.DBF", kCamposGrupos, grupos);
+        CrearTablaConFilas(tablas / "GRUPOST.DBF", tt::importer::CamposGRUPOST(), grupos);
     }
 
     ResumenImportacion Transformar(const std::vector<std::vector<std::string>>& materias) {
@@ -131,7 +128,7 @@ TEST_F(Asignaciones, NoSubjectsGiveAnEmptyTable) {
 }
 
 TEST_F(Asignaciones, NeedsTheTablesOfThisRun) {
-    CrearTablaConFilas(tablas / "GRUPOST.DBF", kCamposGrupos, {});
+    CrearTablaConFilas(tablas / "GRUPOST.DBF", tt::importer::CamposGRUPOST(), {});
     EXPECT_NE(ErrorOf([&] { Transformar({}); }).find("ASIGNOMT.DBF"), std::string::npos);
 }
 

@@ -1,6 +1,7 @@
 #include "support/working_tables.hpp"
 
 #include "import/field_defs.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 
 #include <functional>
@@ -55,36 +56,29 @@ void EscribirSoluc(const fs::path& carpeta, const std::vector<FilaSoluc>& filas)
 void EscribirTablas(const fs::path& carpeta, const TablasDeTrabajo& t) {
     EscribirSoluc(carpeta, t.soluc);
     Escribir<FilaUnidad>(carpeta / "GRUPOST.DBF",
-                         {Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5), Caracter("CURSO", 3),
-                          Caracter("GRUPO", 2), Caracter("CLAVE", 10), Caracter("CLAVECURSO", 10), Caracter("DESCRIP", 80)},
+                         importer::CamposGRUPOST(),
                          t.unidades, [](dbf::Table& tabla, const FilaUnidad& f) {
                              tabla.setText("ABREV", f.abrev);
                              tabla.setText("CLAVE", f.clave);
                          });
-    dbf::CreateTable(carpeta / "CURSOST.DBF", {Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5),
-                                               Caracter("CURSO", 3), Caracter("CLAVE", 10), Caracter("ESTUD", 80)});
+    dbf::CreateTable(carpeta / "CURSOST.DBF", importer::CamposCURSOST());
     Escribir<FilaProfesor>(carpeta / "PROFT.DBF",
-                           {Caracter("ABREV", 10), Caracter("NOMBRE", 80), Caracter("DEPART", 40),
-                            {"DNI", FieldType::Integer}, Caracter("X_EMPLEADO", 10), Caracter("F_TOMAPOS", 10)},
+                           importer::CamposPROFT(),
                            t.profesores, [](dbf::Table& tabla, const FilaProfesor& f) {
                                tabla.setText("ABREV", f.abrev);
                                tabla.setText("X_EMPLEADO", f.xEmpleado);
                                tabla.setText("F_TOMAPOS", f.fTomaPos);
                            });
-    dbf::CreateTable(carpeta / "AULAT.DBF", {Caracter("ABREV", 10), Caracter("NOMBRE", 80), Caracter("EDIFICIO", 1),
-                                             {"MAXALUM", FieldType::Integer}, Caracter("DEPCENTRO", 10)});
+    dbf::CreateTable(carpeta / "AULAT.DBF", importer::CamposAULAT());
     Escribir<FilaMateria>(carpeta / "ASIGNOMT.DBF",
-                          {Caracter("COD", 10), Caracter("CODLARGO", 10), Caracter("NOMBRE", 80), Caracter("MATERIA", 8),
-                           Caracter("CODTAREA", 12), {"ESTAREA", FieldType::Logical}},
+                          importer::CamposASIGNOMT(),
                           t.materias, [](dbf::Table& tabla, const FilaMateria& f) {
                               tabla.setText("COD", f.cod);
                               tabla.setText("CODTAREA", f.codTarea);
                               tabla.setBool("ESTAREA", !f.codTarea.empty());
                           });
     Escribir<FilaTramo>(carpeta / "DIASHORAST.DBF",
-                        {Caracter("DIHO", 10), Caracter("CODDIHO", 10), Caracter("DIA", 20), Caracter("TEXTODIA", 20),
-                         Caracter("HORA", 8), Caracter("TEXTOHOR", 15), Caracter("HORADESDE", 8), Caracter("HORAHASTA", 8),
-                         Caracter("MINUTOS", 8)},
+                        importer::CamposDIASHORAST(),
                         t.tramos, [](dbf::Table& tabla, const FilaTramo& f) {
                             tabla.setText("DIHO", f.diho);
                             tabla.setText("CODDIHO", f.codDiho);
@@ -93,10 +87,7 @@ void EscribirTablas(const fs::path& carpeta, const TablasDeTrabajo& t) {
                             tabla.setText("HORAHASTA", f.hasta);
                         });
     Escribir<FilaAsignacion>(carpeta / "ASIGT.DBF",
-                             {Caracter("CASIG", 10), Caracter("CPROF", 10), Caracter("CGRUP", 10), Caracter("CAULA", 10),
-                              Caracter("TURNO", 1), Caracter("NIVEL", 5), Caracter("CURSO", 3), Caracter("GRUPO", 2),
-                              {"HORAS", FieldType::Float}, Caracter("SESIONES", 20), Caracter("CLAVE", 10),
-                              Caracter("CLAVECURSO", 10), Caracter("CTAREA", 10)},
+                             importer::CamposASIGT(),
                              t.asignaciones, [](dbf::Table& tabla, const FilaAsignacion& f) {
                                  tabla.setText("CASIG", f.casig);
                                  tabla.setText("CGRUP", f.cgrup);
@@ -105,7 +96,7 @@ void EscribirTablas(const fs::path& carpeta, const TablasDeTrabajo& t) {
                              });
     if (t.periodos)
         Escribir<FilaPeriodo>(carpeta / "PERIODOS.DBF",
-                              {Caracter("CJORNADA", 10), Caracter("JORNADA", 40), Caracter("FECINI", 10), Caracter("FECFIN", 10)},
+                              importer::CamposPERIODOS(),
                               *t.periodos, [](dbf::Table& tabla, const FilaPeriodo& f) {
                                   tabla.setText("FECINI", f.fecIni);
                                   tabla.setText("FECFIN", f.fecFin);

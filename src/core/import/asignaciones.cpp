@@ -10,6 +10,7 @@
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/record_group.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 #include "text/clipper.hpp"
 #include "text/integer_conversion.hpp"
@@ -20,13 +21,6 @@ namespace {
 
 using dbf::FieldDef;
 using dbf::FieldType;
-
-const std::vector<FieldDef> kCamposAsignaciones = {
-    Caracter("CASIG", 10), Caracter("CPROF", 10), Caracter("CGRUP", 10), Caracter("CAULA", 10),
-    Caracter("TURNO", 1),  Caracter("NIVEL", 5),  Caracter("CURSO", 3),  Caracter("GRUPO", 2),
-    {"HORAS", FieldType::Float}, // the engine's default size
-    Caracter("SESIONES", 20), Caracter("CLAVE", 10), Caracter("CLAVECURSO", 10), Caracter("CTAREA", 10),
-};
 
 // The export carries no teaching time per subject: every assignment gets
 // four one-hour lessons until the timetabler's user changes it.
@@ -92,7 +86,7 @@ void PonerHorasYSesiones(dbf::Table& asignaciones) {
 
 void TransformarAsignaciones(ContextoImportacion& contexto) {
     const auto ruta = contexto.tabla("ASIGT.DBF");
-    dbf::CreateTable(ruta, kCamposAsignaciones);
+    dbf::CreateTable(ruta, CamposASIGT());
     dbf::Table asignaciones(ruta, dbf::OpenMode::Exclusive);
 
     dbf::Table grupos(contexto.tabla("GRUPOST.DBF"), dbf::OpenMode::Shared);

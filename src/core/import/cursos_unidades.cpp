@@ -11,6 +11,7 @@
 #include "import/import_context.hpp"
 #include "import/import_run.hpp"
 #include "import/record_group.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 #include "platform/paths.hpp"
 #include "text/clipper.hpp"
@@ -23,16 +24,6 @@ namespace {
 using dbf::FieldDef;
 
 // The first four fields are common to both tables.
-const std::vector<FieldDef> kCamposCursos = {
-    Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5), Caracter("CURSO", 3),
-    Caracter("CLAVE", 10), Caracter("ESTUD", 80),
-};
-
-const std::vector<FieldDef> kCamposGrupos = {
-    Caracter("ABREV", 10), Caracter("TURNO", 1), Caracter("NIVEL", 5),       Caracter("CURSO", 3),
-    Caracter("GRUPO", 2),  Caracter("CLAVE", 10), Caracter("CLAVECURSO", 10), Caracter("DESCRIP", 80),
-};
-
 constexpr const char* kNivelDesconocido = "Niv";
 
 struct Curso {
@@ -128,8 +119,8 @@ void PasarUnidades(ContextoImportacion& contexto, dbf::Table& cursos, dbf::Table
 void TransformarCursosUnidades(ContextoImportacion& contexto) {
     const auto rutaCursos = contexto.tabla("CURSOST.DBF");
     const auto rutaGrupos = contexto.tabla("GRUPOST.DBF");
-    dbf::CreateTable(rutaCursos, kCamposCursos);
-    dbf::CreateTable(rutaGrupos, kCamposGrupos);
+    dbf::CreateTable(rutaCursos, CamposCURSOST());
+    dbf::CreateTable(rutaGrupos, CamposGRUPOST());
 
     dbf::Table cursos(rutaCursos, dbf::OpenMode::Exclusive);
     PasarCursos(contexto, cursos);

@@ -4,6 +4,7 @@
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/valid_records.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 #include "text/clipper.hpp"
 
@@ -18,19 +19,11 @@ constexpr const char* kArchivo = "AULAT.DBF";
 
 constexpr int kAnchoCodigo = 10;
 
-const std::vector<dbf::FieldDef> kCampos = {
-    Caracter("ABREV", kAnchoCodigo),
-    Caracter("NOMBRE", 80),
-    Caracter("EDIFICIO", 1),
-    {"MAXALUM", FieldType::Integer, 0},
-    Caracter("DEPCENTRO", 10),
-};
-
 } // namespace
 
 void TransformarDependencias(ContextoImportacion& contexto) {
     const auto archivo = contexto.tabla(kArchivo);
-    dbf::CreateTable(archivo, kCampos);
+    dbf::CreateTable(archivo, CamposAULAT());
     dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
     // Holds the codes whole; the table cuts them to its width, so two long
     // keys may still end up as the same stored code.

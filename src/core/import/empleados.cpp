@@ -4,6 +4,7 @@
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/valid_records.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 
 namespace tt::importer {
@@ -15,15 +16,6 @@ using dbf::FieldType;
 constexpr const char* kTabla = "PROFT";
 constexpr const char* kArchivo = "PROFT.DBF";
 
-const std::vector<dbf::FieldDef> kCampos = {
-    Caracter("ABREV", 10),
-    Caracter("NOMBRE", 80),
-    Caracter("DEPART", 40),
-    {"DNI", FieldType::Integer, 0},
-    Caracter("X_EMPLEADO", 10),
-    Caracter("F_TOMAPOS", 10),
-};
-
 // The initial is taken before trimming, so a name that starts with a blank
 // gives a blank initial.
 std::string Inicial(const Registro& registro, std::size_t posicion) {
@@ -34,7 +26,7 @@ std::string Inicial(const Registro& registro, std::size_t posicion) {
 
 void TransformarEmpleados(ContextoImportacion& contexto) {
     const auto archivo = contexto.tabla(kArchivo);
-    dbf::CreateTable(archivo, kCampos);
+    dbf::CreateTable(archivo, CamposPROFT());
     dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
     RegistroCodigos codigos(Comparacion::SinMayusculas);
     std::size_t filas = 0;

@@ -11,6 +11,7 @@
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/record_group.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 #include "text/integer_conversion.hpp"
 
@@ -20,22 +21,6 @@ namespace {
 
 using dbf::FieldDef;
 using dbf::FieldType;
-
-const std::vector<FieldDef> kCamposDiasHoras = {
-    Caracter("DIHO", 10),     Caracter("CODDIHO", 10),  Caracter("DIA", 20),
-    Caracter("TEXTODIA", 20), Caracter("HORA", 8),      Caracter("TEXTOHOR", 15),
-    Caracter("HORADESDE", 8), Caracter("HORAHASTA", 8), Caracter("MINUTOS", 8),
-};
-
-std::vector<FieldDef> CamposDiasHorasConOrden() {
-    std::vector<FieldDef> campos = kCamposDiasHoras;
-    campos.push_back({"ORDEN", FieldType::Integer});
-    return campos;
-}
-
-const std::vector<FieldDef> kCamposPeriodos = {
-    Caracter("CJORNADA", 10), Caracter("JORNADA", 40), Caracter("FECINI", 10), Caracter("FECFIN", 10),
-};
 
 constexpr int kDiasSemana = 7;
 
@@ -128,9 +113,9 @@ void TransformarJornadasTramos(ContextoImportacion& contexto) {
     const auto rutaDiasHoras = contexto.tabla("DIASHORAST.DBF");
     const auto rutaProvisional = contexto.tabla("DIASHORAST2.DBF");
     const auto rutaPeriodos = contexto.tabla("PERIODOS.DBF");
-    dbf::CreateTable(rutaDiasHoras, kCamposDiasHoras);
-    dbf::CreateTable(rutaProvisional, CamposDiasHorasConOrden(), {{"ORDEN", "ORDEN"}});
-    dbf::CreateTable(rutaPeriodos, kCamposPeriodos);
+    dbf::CreateTable(rutaDiasHoras, CamposDIASHORAST());
+    dbf::CreateTable(rutaProvisional, CamposDIASHORAST2(), {{"ORDEN", "ORDEN"}});
+    dbf::CreateTable(rutaPeriodos, CamposPERIODOS());
 
     contexto.PlantillaElegida = ElegirPlantilla(contexto.documento, contexto.selector);
 

@@ -4,6 +4,7 @@
 #include "import/field_defs.hpp"
 #include "import/import_context.hpp"
 #include "import/valid_records.hpp"
+#include "import/working_table_schemas.hpp"
 #include "platform/dbf/dbf_table.hpp"
 #include "text/clipper.hpp"
 
@@ -15,15 +16,6 @@ using dbf::FieldType;
 
 constexpr const char* kTabla = "ASIGNOMT";
 constexpr const char* kArchivo = "ASIGNOMT.DBF";
-
-const std::vector<dbf::FieldDef> kCampos = {
-    Caracter("COD", 10),
-    Caracter("CODLARGO", 10),
-    Caracter("NOMBRE", 80),
-    Caracter("MATERIA", 8),
-    Caracter("CODTAREA", 12),
-    {"ESTAREA", FieldType::Logical, 0},
-};
 
 bool EsMayusculaAZ(char c) { return c >= 'A' && c <= 'Z'; }
 
@@ -47,7 +39,7 @@ std::string CodigoBase(const std::string& nombre) {
 
 void TransformarMaterias(ContextoImportacion& contexto) {
     const auto archivo = contexto.tabla(kArchivo);
-    dbf::CreateTable(archivo, kCampos);
+    dbf::CreateTable(archivo, CamposASIGNOMT());
     dbf::Table tabla(archivo, dbf::OpenMode::Exclusive);
     std::size_t filas = 0;
 

@@ -16,8 +16,6 @@ class Registro {
 public:
     explicit Registro(std::vector<xml::Node> datos) : datos_(std::move(datos)) {}
 
-    std::size_t numeroDatos() const { return datos_.size(); }
-
     // Records with at most one `dato` are skipped by every converter.
     bool pasaReglaDeOmision() const { return datos_.size() >= 2; }
 
