@@ -202,6 +202,5 @@ void FileLock::overwrite(std::string_view bytes) {
 
 #endif
 
-std::intptr_t FileLock::nativeHandle() const { return handle_; }
 
 } // namespace tt::platform

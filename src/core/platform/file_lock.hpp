@@ -27,10 +27,6 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // The native handle the lock lives on (an fd on POSIX, a HANDLE on Windows),
-    // so the holder can read and write the locked file through it.
-    std::intptr_t nativeHandle() const;
-
     // The whole file, read through the locked handle.
     std::string readAll() const;
 
