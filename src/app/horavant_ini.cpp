@@ -8,6 +8,7 @@
 #include "error.hpp"
 #include "platform/display_path.hpp"
 #include "platform/paths.hpp"
+#include "text/clipper.hpp"
 
 namespace tt::app {
 
@@ -44,14 +45,6 @@ std::string_view Recortar(std::string_view s) {
     return s;
 }
 
-bool IgualesSinMayusculas(std::string_view a, std::string_view b) {
-    const auto minuscula = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    return true;
-}
-
 // The section a header line names, or nullopt for any other line.
 std::optional<std::string_view> NombreSeccion(std::string_view texto) {
     texto = Recortar(texto);
@@ -86,11 +79,11 @@ std::string FijarValorPerfil(const std::string& contenido, std::string_view secc
         if (i == 0 && texto.starts_with(kMarcaUtf8)) texto.remove_prefix(kMarcaUtf8.size());
         if (const auto nombre = NombreSeccion(texto)) {
             if (cabecera) break;
-            if (IgualesSinMayusculas(*nombre, seccion)) cabecera = ultimaLlena = i;
+            if (text::IgualesSinMayusculasAscii(*nombre, seccion)) cabecera = ultimaLlena = i;
             continue;
         }
         if (!cabecera) continue;
-        if (const auto nombre = NombreClave(texto); nombre && IgualesSinMayusculas(*nombre, clave)) {
+        if (const auto nombre = NombreClave(texto); nombre && text::IgualesSinMayusculasAscii(*nombre, clave)) {
             lineas[i].texto = std::string(*nombre) + "=" + std::string(valor);
             fijada = true;
             break;

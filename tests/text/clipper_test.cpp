@@ -117,5 +117,26 @@ TEST(TextClipper, IgualesSinMayusculas) {
     }
 }
 
+TEST(TextClipper, IgualesSinMayusculasAscii) {
+    struct Caso {
+        std::string a, b;
+        bool iguales;
+    };
+    const std::vector<Caso> casos = {
+        {"PROFT.DBF", "proft.dbf", true},
+        {"Transformado", "TRANSFORMADO", true},
+        {"", "", true},
+        {"\xC1", "\xE1", false}, // only A to Z fold here
+        {"@", "`", false},
+        {"[", "{", false},
+        {"SOLUC", "SOLUC.DBF", false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE("\"" + caso.a + "\" / \"" + caso.b + "\"");
+        EXPECT_EQ(IgualesSinMayusculasAscii(caso.a, caso.b), caso.iguales);
+        EXPECT_EQ(IgualesSinMayusculasAscii(caso.b, caso.a), caso.iguales);
+    }
+}
+
 } // namespace
 } // namespace tt::text

@@ -7,6 +7,7 @@
 
 #include "error.hpp"
 #include "platform/file_lock.hpp"
+#include "text/clipper.hpp"
 #include "platform/display_path.hpp"
 
 namespace tt::importer {
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 using platform::DisplayPath;
 
 namespace {
-
-bool IgualesAscii(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 fs::path CarpetaNueva(const fs::path& dentroDe, const std::string& prefijo) {
     std::random_device azar;
@@ -44,7 +38,7 @@ std::vector<fs::path> Existentes(const fs::path& carpeta, const std::vector<std:
         if (!entrada.is_regular_file()) continue;
         const auto nombre = entrada.path().filename().string();
         for (const auto& buscado : nombres)
-            if (IgualesAscii(nombre, buscado)) {
+            if (text::IgualesSinMayusculasAscii(nombre, buscado)) {
                 encontrados.push_back(entrada.path());
                 break;
             }

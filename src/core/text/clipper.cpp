@@ -1,5 +1,6 @@
 #include "text/clipper.hpp"
 
+#include <algorithm>
 #include <utility>
 
 namespace tt::text {
@@ -83,6 +84,12 @@ bool IgualesSinMayusculas(std::string_view a, std::string_view b) {
         if (Minuscula(static_cast<unsigned char>(a[i])) != Minuscula(static_cast<unsigned char>(b[i])))
             return false;
     return true;
+}
+
+bool IgualesSinMayusculasAscii(std::string_view a, std::string_view b) {
+    const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return minuscula(x) == minuscula(y); });
 }
 
 } // namespace tt::text

@@ -34,4 +34,8 @@ std::string PlegarMayusculas(std::string s);
 // ("Á" equals "á", "A" does not equal "Á").
 bool IgualesSinMayusculas(std::string_view a, std::string_view b);
 
+// Equality ignoring the case of the letters A to Z alone: file, table,
+// field and ini names, which the platform compares that way.
+bool IgualesSinMayusculasAscii(std::string_view a, std::string_view b);
+
 } // namespace tt::text

@@ -4,6 +4,7 @@
 #include "platform/dbf/dbf_cell.hpp"
 #include "platform/dbf/dbf_layout.hpp"
 #include "platform/display_path.hpp"
+#include "text/clipper.hpp"
 #include "platform/file_lock.hpp"
 
 #include <algorithm>
@@ -21,12 +22,6 @@ using platform::FileLock;
 namespace {
 
 constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
-
-bool SameName(const std::string& a, const std::string& b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 Error Locked(const std::string& shownName) {
     return Error("La tabla " + shownName + " está bloqueada por otro programa");
@@ -60,7 +55,7 @@ void CreateTable(const fs::path& file, const std::vector<FieldDef>& fields,
     const detail::Layout layout = detail::NewLayout(fields, shown);
     for (const IndexDef& index : indexes) {
         const bool known = std::any_of(layout.columns.begin(), layout.columns.end(),
-                                       [&](const Column& c) { return SameName(c.def.name, index.field); });
+                                       [&](const Column& c) { return text::IgualesSinMayusculasAscii(c.def.name, index.field); });
         if (!known)
             throw Error("No se puede crear la tabla " + shown + ": el índice " + index.tag +
                         " usa el campo " + index.field + ", que la tabla no tiene");
@@ -130,7 +125,7 @@ struct Table::Impl {
 
     std::size_t columnIndex(const std::string& name) const {
         for (std::size_t i = 0; i < layout.columns.size(); ++i)
-            if (SameName(layout.columns[i].def.name, name)) return i;
+            if (text::IgualesSinMayusculasAscii(layout.columns[i].def.name, name)) return i;
         throw Error("La tabla " + shown + " no tiene el campo " + name);
     }
 
@@ -318,7 +313,7 @@ const std::vector<FieldDef>& Table::fields() const {
 bool Table::hasField(const std::string& name) const {
     const Impl& t = Opened(impl_);
     return std::any_of(t.fields.begin(), t.fields.end(),
-                       [&](const FieldDef& f) { return SameName(f.name, name); });
+                       [&](const FieldDef& f) { return text::IgualesSinMayusculasAscii(f.name, name); });
 }
 
 void Table::first() {
